@@ -1,0 +1,73 @@
+#include "twips.h"
+
+#include <QFontDatabase>
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+#include <QWidget>
+#include <cmath>
+
+namespace zorvix {
+
+double twipsPerPixel()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    return 1440.0 / (dpi > 0 ? dpi : 96.0);
+}
+
+int twipsToPixels(double twips) { return static_cast<int>(std::lround(twips / twipsPerPixel())); }
+
+QRect twipsRect(double left, double top, double width, double height)
+{
+    const int l = twipsToPixels(left);
+    const int t = twipsToPixels(top);
+    const int r = twipsToPixels(left + width);
+    const int b = twipsToPixels(top + height);
+    return QRect(l, t, std::max(r - l, 0), std::max(b - t, 0));
+}
+
+void placeTwips(QWidget* widget, double left, double top, double width, double height)
+{
+    widget->setGeometry(twipsRect(left, top, width, height));
+}
+
+QFont layoutFont(const QString& family, double points, bool bold)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
+        // Tahoma and Verdana are rarely installed on Linux; DejaVu Sans keeps the text readable.
+        font.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                          QStringLiteral("sans-serif")});
+        font.setStyleHint(QFont::SansSerif);
+    }
+    return font;
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setForeground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QString arrayName(const QString& name, int index)
+{
+    return QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace zorvix

@@ -1,0 +1,28 @@
+#pragma once
+// Window layouts are stored in twips (1440 to the inch); widgets want logical pixels.
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QWidget;
+
+namespace zorvix {
+
+double twipsPerPixel();            // 1440 / the primary screen's logical DPI
+int twipsToPixels(double twips);   // rounded to the nearest pixel
+QRect twipsRect(double left, double top, double width, double height); // edges rounded, not sizes
+void placeTwips(QWidget* widget, double left, double top, double width, double height);
+
+// A font of the stored layout; falls back to a sans-serif face of similar width when the
+// named family is not installed.
+QFont layoutFont(const QString& family, double points, bool bold = false);
+
+// Background colour that survives the platform style (buttons included).
+void setBackground(QWidget* widget, const QColor& colour);
+void setForeground(QWidget* widget, const QColor& colour);
+
+// Qt objectName of an element of a control array: "keypad(3)".
+QString arrayName(const QString& name, int index);
+
+} // namespace zorvix

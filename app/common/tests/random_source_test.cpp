@@ -1,0 +1,33 @@
+#include "common/random_source.h"
+
+#include <gtest/gtest.h>
+
+using namespace zorvix;
+
+TEST(ClockRandom, staysInsideTheUnitInterval)
+{
+    ClockRandom random;
+    for (int i = 0; i < 100000; ++i) {
+        const double r = random.next();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+    }
+}
+
+TEST(ScriptedRandom, playsTheScriptInOrderAndWraps)
+{
+    ScriptedRandom random({0.1, 0.9});
+    random.reseed();
+    EXPECT_EQ(random.next(), 0.1);
+    EXPECT_EQ(random.next(), 0.9);
+    EXPECT_EQ(random.next(), 0.1);
+    EXPECT_EQ(random.drawn(), 3u);
+}
+
+TEST(DrawFromRange, coversEveryWholeNumberOfTheRange)
+{
+    ScriptedRandom low({0.0});
+    ScriptedRandom high({0.999999});
+    EXPECT_EQ(drawFromRange(low, -5, 11), -5);
+    EXPECT_EQ(drawFromRange(high, -5, 11), 5);
+}

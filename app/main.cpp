@@ -1,0 +1,10 @@
+#include "program.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    zorvix::startProgram();
+    return app.exec();
+}

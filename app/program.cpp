@@ -1,0 +1,109 @@
+#include "program.h"
+
+#include "card/card_window.h"
+#include "common/random_source.h"
+#include "layout_link.h"
+#include "setup/setup_window.h"
+#include "sheets/printed/printed_window.h"
+#include "sheets/sheet_window.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+
+namespace zorvix {
+
+namespace {
+std::unique_ptr<Program>& programSlot()
+{
+    static std::unique_ptr<Program> program;
+    return program;
+}
+
+// A freshly created main window gets its layout control before it is first shown.
+template <class Window>
+Window* ensureWindow(std::unique_ptr<Window>& slot, Shell& shell)
+{
+    if (!slot) {
+        slot = std::make_unique<Window>(shell);
+        attachLayoutControl(*slot);
+    }
+    return slot.get();
+}
+} // namespace
+
+Program::Program()
+    : m_random(std::make_unique<ClockRandom>())
+{
+}
+
+Program::~Program() = default;
+
+void Program::setRandomSource(std::unique_ptr<RandomSource> random)
+{
+    if (random)
+        m_random = std::move(random);
+}
+
+void Program::showSetup()
+{
+    if (m_ended)
+        return;
+    ensureWindow(m_setup, *this)->show();
+}
+
+void Program::hideSetup()
+{
+    if (m_setup)
+        m_setup->hide();
+}
+
+void Program::showDrill(TestMethod method)
+{
+    if (m_ended)
+        return;
+    QWidget* window = nullptr;
+    switch (method) {
+    case TestMethod::Page: window = ensureWindow(m_sheet, *this); break;
+    case TestMethod::Cards: window = ensureWindow(m_card, *this); break;
+    case TestMethod::Printed: window = ensureWindow(m_printed, *this); break;
+    }
+    if (window) {
+        window->show();
+        window->raise();
+        window->activateWindow();
+    }
+}
+
+void Program::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    // Close every window we made; their own close handlers see m_ended and do nothing more.
+    for (QWidget* w : {static_cast<QWidget*>(m_card.get()), static_cast<QWidget*>(m_sheet.get()),
+                       static_cast<QWidget*>(m_printed.get()), static_cast<QWidget*>(m_setup.get())}) {
+        if (w)
+            w->close();
+    }
+    for (QWidget* w : QApplication::topLevelWidgets())
+        w->close();
+    QCoreApplication::quit();
+}
+
+Program& startProgram()
+{
+    auto& slot = programSlot();
+    if (!slot) {
+        QCoreApplication::setApplicationName(QStringLiteral("Zorvix"));
+        QCoreApplication::setApplicationVersion(QStringLiteral(ZORVIX_VERSION_STRING));
+        slot = std::make_unique<Program>();
+    }
+    slot->showSetup();
+    return *slot;
+}
+
+Program* currentProgram() { return programSlot().get(); }
+
+void discardProgram() { programSlot().reset(); }
+
+} // namespace zorvix

@@ -1,0 +1,2 @@
+// Keeps the resource library non-empty before any picture is added.
+namespace zorvix { int resourcesAnchor = 0; }

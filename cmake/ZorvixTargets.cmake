@@ -1,0 +1,21 @@
+# Warnings as errors on our own code only; Qt and GoogleTest headers come in as system headers.
+function(zorvix_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# A GoogleTest executable registered with CTest. Usage:
+#   zorvix_gtest(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [QT])
+# QT: the test needs a QApplication (runs on the offscreen platform).
+function(zorvix_gtest name)
+  cmake_parse_arguments(ARG "QT" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  zorvix_warnings(${name})
+  if(ARG_QT)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest zorvix_qt_test_main Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
+  gtest_discover_tests(${name}
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ASAN_OPTIONS=detect_leaks=1:abort_on_error=0;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/cmake/lsan.supp;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1"
+    DISCOVERY_TIMEOUT 60)
+endfunction()
