@@ -1,14 +1,292 @@
 #include "printed_window.h"
 
+#include "common/qt/line_widget.h"
+#include "common/qt/svg_picture.h"
+#include "common/qt/twips.h"
 #include "settings/shell.h"
 
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPainter>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+
 namespace zorvix {
+
+namespace {
+constexpr double kButtonFontPoints = 15.75;
+constexpr double kSlotFontPoints = 15.75;
+constexpr int kRuleWidthPixels = 3;
+const QString kCaption = QStringLiteral("www.zorvix.example");
+const QString kDivideResource = QStringLiteral(":/printed/divide.svg");
+const QString kPrinterMessage = QStringLiteral("Printer is not available");
+
+QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, const QColor& colour)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setFont(tahomaBold(kButtonFontPoints));
+    setBackground(button, colour);
+    placeTwips(button, left, 120, 1815, 615);
+    return button;
+}
+
+QLabel* makeSlotLabel(QWidget* panel, const QString& name, int index, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(panel);
+    label->setObjectName(arrayName(name, index));
+    label->setFont(tahomaBold(kSlotFontPoints));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    setBackground(label, Qt::white);
+    setForeground(label, Qt::black);
+    label->hide();
+    return label;
+}
+
+void showIf(QWidget* widget, bool shown)
+{
+    if (widget->isVisibleTo(widget->parentWidget()) != shown)
+        widget->setVisible(shown);
+}
+} // namespace
+
+CapturedPage::CapturedPage(QWidget* parent)
+    : QWidget(parent)
+{
+    setProperty("kind", QStringLiteral("picturebox"));
+    setBackground(this, Qt::white);
+}
+
+void CapturedPage::setPicture(const QPicture& picture)
+{
+    m_picture = picture;
+    update();
+}
+
+void CapturedPage::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.drawPicture(0, 0, m_picture);
+}
 
 PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
     , m_shell(shell)
+    , m_sheet(shell, *this)
+    , m_printerFactory(&PrintedSheetWindow::defaultPrinter)
 {
     setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(kCaption);
+    setBackground(this, Qt::white);
+    m_messagePresenter = [this](const QString& message) {
+        QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message, QMessageBox::Ok, this);
+        box.exec();
+    };
+    buildControls();
+    fitWindow(kDesignWidthTwips, kDesignHeightTwips);
+}
+
+PrintedSheetWindow::~PrintedSheetWindow() = default;
+
+void PrintedSheetWindow::setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
+
+void PrintedSheetWindow::setMessagePresenter(MessagePresenter presenter) { m_messagePresenter = std::move(presenter); }
+
+std::unique_ptr<QPrinter> PrintedSheetWindow::defaultPrinter()
+{
+    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
+    if (info.isNull())
+        return nullptr;
+    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+}
+
+void PrintedSheetWindow::buildControls()
+{
+    // The panel first, so the buttons stack above it: they sit on the window, not on the page.
+    m_picture1 = new QWidget(this);
+    m_picture1->setObjectName(QStringLiteral("Picture1"));
+    m_picture1->setProperty("kind", QStringLiteral("picturebox"));
+    m_picture1->setFocusPolicy(Qt::StrongFocus);
+    setBackground(m_picture1, Qt::white);
+    placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
+
+    // The capture surface holds the recorded page; it is never shown over the panel.
+    m_picture2 = new CapturedPage(this);
+    m_picture2->setObjectName(QStringLiteral("Picture2"));
+    placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    m_picture2->hide();
+
+    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral("Return"), 3840, QColor(128, 128, 255));
+    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral("Answers"), 6720, QColor(255, 255, 0));
+    connect(m_back, &QPushButton::clicked, this, [this] { m_sheet.returnToSetup(); });
+    connect(m_answers, &QPushButton::clicked, this, [this] { m_sheet.printAnswers(); });
+
+    for (int k = 0; k < kPrintedSlots; ++k) {
+        SlotControls& c = m_slots[static_cast<std::size_t>(k)];
+        c.num1 = makeSlotLabel(m_picture1, QStringLiteral("num1"), k, Qt::AlignRight);
+        c.num2 = makeSlotLabel(m_picture1, QStringLiteral("num2"), k, Qt::AlignRight);
+        c.sign = makeSlotLabel(m_picture1, QStringLiteral("sign"), k, Qt::AlignHCenter);
+
+        c.image1 = new SvgPicture(kDivideResource, m_picture1);
+        c.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
+        setBackground(c.image1, Qt::white);
+        c.image1->hide();
+
+        c.line1 = new LineWidget(m_picture1);
+        c.line1->setObjectName(arrayName(QStringLiteral("Line1"), k));
+        c.line1->setBorderWidth(kRuleWidthPixels);
+        c.line1->hide();
+
+        c.answer = new QLineEdit(m_picture1);
+        c.answer->setObjectName(arrayName(QStringLiteral("answer"), k));
+        c.answer->setFont(tahomaBold(kSlotFontPoints));
+        c.answer->setReadOnly(true);
+        c.answer->setFocusPolicy(Qt::NoFocus);
+        c.answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setBackground(c.answer, Qt::white);
+        c.answer->hide();
+    }
+}
+
+void PrintedSheetWindow::fitWindow(double widthTwips, double heightTwips)
+{
+    // The page is taller than most screens: the window shows its upper part and the rest is
+    // clipped, while the panel keeps the full letter size for printing.
+    QSize size = twipsRect(0, 0, widthTwips, heightTwips).size();
+    if (const QScreen* s = screen())
+        size = size.boundedTo(s->availableGeometry().size());
+    if (size != this->size())
+        resize(size);
+}
+
+void PrintedSheetWindow::render(const PrintedPageView& view)
+{
+    fitWindow(view.windowWidth, view.windowHeight);
+    placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
+
+    for (std::size_t k = 0; k < m_slots.size() && k < view.problems.size(); ++k) {
+        const PrintedSlotView& s = view.problems[k];
+        const SlotPlacement& p = s.place;
+        const SlotControls& c = m_slots[k];
+
+        c.num1->setText(QString::fromStdString(s.problem.first));
+        placeTwips(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
+        showIf(c.num1, s.operandsShown);
+
+        c.num2->setText(QString::fromStdString(s.problem.second));
+        placeTwips(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
+        showIf(c.num2, s.operandsShown);
+
+        c.sign->setText(QString::fromStdString(s.problem.sign));
+        placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
+        showIf(c.sign, s.problem.signShown);
+
+        placeTwips(c.image1, p.imageLeft, p.imageTop, kDivideWidth, kDivideHeight);
+        showIf(c.image1, s.problem.divisionSymbol);
+
+        c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
+        showIf(c.line1, s.lineShown);
+
+        c.answer->setText(QString::fromStdString(s.answer));
+        placeTwips(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
+        showIf(c.answer, s.answerShown);
+    }
+
+    if (view.windowVisible != isVisible()) {
+        setVisible(view.windowVisible);
+        // Shown by its own activation: that activation has already printed this page.
+        m_activationPending = false;
+    }
+}
+
+void PrintedSheetWindow::letEventsRun()
+{
+    // Clicks wait in the queue until the page is printed; paint and layout run now.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+QPicture PrintedSheetWindow::capturePage()
+{
+    QPicture picture;
+    QPainter painter(&picture);
+    m_picture1->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+    painter.end();
+    return picture;
+}
+
+bool PrintedSheetWindow::printPage(PrintJob job)
+{
+    // Keeps a caret or focus frame off the paper.
+    m_picture1->setFocus();
+    const QPicture page = capturePage();
+    m_picture2->setPicture(page);
+
+    bool ok = false;
+    std::unique_ptr<QPrinter> printer = m_printerFactory ? m_printerFactory() : nullptr;
+    if (printer && printer->isValid()) {
+        printer->setDocName(job == PrintJob::Worksheet ? QStringLiteral("Zorvix worksheet")
+                                                       : QStringLiteral("Zorvix answer key"));
+        // The panel is the whole sheet of paper, its own margins included.
+        printer->setFullPage(true);
+        printer->setPageSize(QPageSize(QPageSize::Letter));
+        QPainter painter;
+        if (painter.begin(printer.get())) {
+            painter.drawPicture(0, 0, page);
+            ok = painter.end();
+            ok = ok && printer->printerState() != QPrinter::Error && printer->printerState() != QPrinter::Aborted;
+        }
+    }
+    if (ok)
+        ++m_pagesPrinted;
+    emit pagePrinted(ok);
+    return ok;
+}
+
+void PrintedSheetWindow::reportPrinterUnavailable()
+{
+    if (m_messagePresenter)
+        m_messagePresenter(kPrinterMessage);
+}
+
+bool PrintedSheetWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    if (event->type() == QEvent::WindowActivate && m_activationPending) {
+        m_activationPending = false;
+        m_sheet.activate();
+    }
+    return handled;
+}
+
+void PrintedSheetWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window brought back by the window system (un-minimised) shows the page it has.
+    if (!event->spontaneous())
+        m_activationPending = true;
+}
+
+void PrintedSheetWindow::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        m_activationPending = false;
+}
+
+void PrintedSheetWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_sheet.close();
 }
 
 } // namespace zorvix

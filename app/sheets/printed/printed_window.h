@@ -1,18 +1,104 @@
 #pragma once
+// Form4: the printed worksheet window. It lays the page out on a letter-size panel, prints
+// that panel as vectors, and stays up showing the page's upper part with two buttons.
+#include "printed_sheet.h"
+
+#include <QPicture>
+#include <QString>
 #include <QWidget>
+
+#include <array>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QPrinter;
+class QPushButton;
 
 namespace zorvix {
 
 class Shell;
+class LineWidget;
+class SvgPicture;
 
-// Placeholder until the window is built.
-class PrintedSheetWindow final : public QWidget {
-    Q_OBJECT
+// Picture2: keeps the last captured page and can show it.
+class CapturedPage final : public QWidget {
 public:
-    explicit PrintedSheetWindow(Shell& shell, QWidget* parent = nullptr);
+    explicit CapturedPage(QWidget* parent = nullptr);
+    void setPicture(const QPicture& picture);
+    const QPicture& picture() const { return m_picture; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
 
 private:
+    QPicture m_picture;
+};
+
+class PrintedSheetWindow final : public QWidget, private PrintedSheetHost {
+    Q_OBJECT
+public:
+    // A printer ready to take one page, or null when there is none.
+    using PrinterFactory = std::function<std::unique_ptr<QPrinter>()>;
+    using MessagePresenter = std::function<void(const QString& message)>;
+
+    explicit PrintedSheetWindow(Shell& shell, QWidget* parent = nullptr);
+    ~PrintedSheetWindow() override;
+
+    // Tests print to a file and count messages instead of opening a modal box.
+    void setPrinterFactory(PrinterFactory factory);
+    void setMessagePresenter(MessagePresenter presenter);
+
+    // The system's default printer, or null when none is set up.
+    static std::unique_ptr<QPrinter> defaultPrinter();
+
+    const PrintedSheet& sheet() const { return m_sheet; }
+    QWidget* pagePanel() const { return m_picture1; }
+    // Records the page panel with every shown control as vectors, beyond the screen too.
+    QPicture capturePage();
+    int pagesPrinted() const { return m_pagesPrinted; }
+
+signals:
+    void pagePrinted(bool ok);
+
+protected:
+    bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void render(const PrintedPageView& view) override;
+    void letEventsRun() override;
+    bool printPage(PrintJob job) override;
+    void reportPrinterUnavailable() override;
+
+    void buildControls();
+    void fitWindow(double widthTwips, double heightTwips);
+
+    struct SlotControls {
+        QLabel* num1 = nullptr;
+        QLabel* num2 = nullptr;
+        QLabel* sign = nullptr;
+        SvgPicture* image1 = nullptr;
+        LineWidget* line1 = nullptr;
+        QLineEdit* answer = nullptr;
+    };
+
     Shell& m_shell;
+    PrintedSheet m_sheet;
+    PrinterFactory m_printerFactory;
+    MessagePresenter m_messagePresenter;
+    QPushButton* m_back = nullptr;
+    QPushButton* m_answers = nullptr;
+    QWidget* m_picture1 = nullptr;
+    CapturedPage* m_picture2 = nullptr;
+    std::array<SlotControls, kPrintedSlots> m_slots{};
+    // Activation runs once per showing: coming back to the window from another program
+    // must not print another page.
+    bool m_activationPending = false;
+    int m_pagesPrinted = 0;
 };
 
 } // namespace zorvix
