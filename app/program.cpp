@@ -3,12 +3,15 @@
 #include "card/card_window.h"
 #include "common/random_source.h"
 #include "layout_link.h"
+#include "setup/setup_resources.h"
 #include "setup/setup_window.h"
+#include "setup/version.h"
 #include "sheets/printed/printed_window.h"
 #include "sheets/sheet_window.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 
 namespace zorvix {
 
@@ -94,8 +97,16 @@ Program& startProgram()
 {
     auto& slot = programSlot();
     if (!slot) {
-        QCoreApplication::setApplicationName(QStringLiteral("Zorvix"));
-        QCoreApplication::setApplicationVersion(QStringLiteral(ZORVIX_VERSION_STRING));
+        loadSetupResources();
+        QCoreApplication::setApplicationName(QString::fromUtf8(programTitle));
+        QCoreApplication::setApplicationVersion(QString::fromUtf8(versionString));
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/setup/zorvix.svg")));
+        // The windows must go before the application does, whichever way main() ends.
+        static const bool cleanupRegistered = [] {
+            qAddPostRoutine(discardProgram);
+            return true;
+        }();
+        (void)cleanupRegistered;
         slot = std::make_unique<Program>();
     }
     slot->showSetup();
