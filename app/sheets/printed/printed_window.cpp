@@ -18,6 +18,10 @@
 #include <QScreen>
 #include <QShowEvent>
 
+// The pictures live in a static library; naming their init function keeps the linker from
+// dropping them.
+static void initPrintedResources() { Q_INIT_RESOURCE(printed); }
+
 namespace zorvix {
 
 namespace {
@@ -84,6 +88,7 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     , m_sheet(shell, *this)
     , m_printerFactory(&PrintedSheetWindow::defaultPrinter)
 {
+    initPrintedResources();
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(kCaption);
     setBackground(this, Qt::white);
@@ -258,13 +263,19 @@ void PrintedSheetWindow::reportPrinterUnavailable()
         m_messagePresenter(kPrinterMessage);
 }
 
+void PrintedSheetWindow::runPendingActivation()
+{
+    if (!m_activationPending || !isVisible())
+        return;
+    m_activationPending = false;
+    m_sheet.activate();
+}
+
 bool PrintedSheetWindow::event(QEvent* event)
 {
     const bool handled = QWidget::event(event);
-    if (event->type() == QEvent::WindowActivate && m_activationPending) {
-        m_activationPending = false;
-        m_sheet.activate();
-    }
+    if (event->type() == QEvent::WindowActivate)
+        runPendingActivation();
     return handled;
 }
 
@@ -272,8 +283,12 @@ void PrintedSheetWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
     // A window brought back by the window system (un-minimised) shows the page it has.
-    if (!event->spontaneous())
-        m_activationPending = true;
+    if (event->spontaneous())
+        return;
+    m_activationPending = true;
+    // Not every platform activates a window shown again while it still holds the focus, and
+    // some refuse activation altogether: the page must print all the same, once.
+    QMetaObject::invokeMethod(this, &PrintedSheetWindow::runPendingActivation, Qt::QueuedConnection);
 }
 
 void PrintedSheetWindow::hideEvent(QHideEvent* event)

@@ -74,6 +74,7 @@ private:
     bool printPage(PrintJob job) override;
     void reportPrinterUnavailable() override;
 
+    void runPendingActivation();
     void buildControls();
     void fitWindow(double widthTwips, double heightTwips);
 

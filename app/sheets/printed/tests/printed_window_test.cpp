@@ -1,0 +1,257 @@
+// Form4 on real widgets: activation prints the page, the answer key prints it again with the
+// answers, and every way the printer can fail is reported once with the setup screen back.
+#include "sheets/printed/printed_window.h"
+
+#include "common/random_source.h"
+#include "settings/shell.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace zorvix {
+namespace {
+
+class TestShell final : public Shell {
+public:
+    DrillState& state() override { return m_state; }
+    RandomSource& random() override { return m_random; }
+    void showSetup() override { setupShown = true; }
+    void hideSetup() override { setupShown = false; }
+    void showDrill(TestMethod) override {}
+    void endProgram() override { ++ends; }
+
+    DrillState m_state;
+    ClockRandom m_random;
+    bool setupShown = true;
+    int ends = 0;
+};
+
+// Runs a poppler tool; empty when it is not installed.
+QString runTool(const QString& tool, const QStringList& arguments)
+{
+    if (QStandardPaths::findExecutable(tool).isEmpty())
+        return {};
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(30000))
+        return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList words(const QString& text) { return text.split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts); }
+
+// What the page should read, row by row, left to right: the tops, then signs and bottoms,
+// then on the answer key the answers.
+QStringList expectedWords(const PrintedPageView& view, bool withAnswers)
+{
+    QStringList out;
+    for (std::size_t row = 0; row < view.problems.size(); row += kPageColumns) {
+        for (std::size_t k = row; k < row + kPageColumns; ++k)
+            out << QString::fromStdString(view.problems[k].problem.first);
+        for (std::size_t k = row; k < row + kPageColumns; ++k) {
+            if (view.problems[k].problem.signShown)
+                out << QString::fromStdString(view.problems[k].problem.sign);
+            out << QString::fromStdString(view.problems[k].problem.second);
+        }
+        if (withAnswers) {
+            for (std::size_t k = row; k < row + kPageColumns; ++k)
+                out << QString::fromStdString(view.problems[k].answer);
+        }
+    }
+    return out;
+}
+
+class PrintedWindowTest : public ::testing::Test {
+protected:
+    PrintedWindowTest()
+    {
+        window.setMessagePresenter([this](const QString& message) { messages << message; });
+    }
+
+    // The program shows the window; its activation does the rest.
+    void showLikeStart()
+    {
+        shell.setupShown = false;
+        window.show();
+        window.raise();
+        window.activateWindow();
+    }
+
+    bool waitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
+
+    TestShell shell;
+    PrintedSheetWindow window{shell};
+    QStringList messages;
+};
+
+struct BrokenPrinter {
+    const char* name;
+    std::function<std::unique_ptr<QPrinter>()> make;
+};
+
+class PrinterUnavailable : public PrintedWindowTest, public ::testing::WithParamInterface<BrokenPrinter> {};
+
+TEST_P(PrinterUnavailable, messageOnceWindowHiddenSetupBack)
+{
+    window.setPrinterFactory(GetParam().make);
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return !messages.isEmpty(); })) << "the page was never attempted";
+    QTest::qWait(50); // a second message would come in the same turn or right after
+
+    EXPECT_EQ(messages, QStringList{QStringLiteral("Printer is not available")});
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(shell.setupShown);
+    EXPECT_EQ(window.pagesPrinted(), 0);
+    EXPECT_EQ(shell.m_state.settings.problemCount, 40);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, PrinterUnavailable,
+    ::testing::Values(
+        // No print server answers here, so the system has no default printer.
+        BrokenPrinter{"noDefaultPrinter",
+                      [] {
+                          qputenv("CUPS_SERVER", "/nonexistent/zorvix-test/cups.sock");
+                          return PrintedSheetWindow::defaultPrinter();
+                      }},
+        BrokenPrinter{"invalidPrinter",
+                      [] {
+                          auto printer = std::make_unique<QPrinter>();
+                          printer->setOutputFormat(QPrinter::NativeFormat);
+                          printer->setPrinterName(QStringLiteral("zorvix-no-such-printer"));
+                          return printer;
+                      }},
+        BrokenPrinter{"painterCannotBegin",
+                      [] {
+                          auto printer = std::make_unique<QPrinter>();
+                          printer->setOutputFormat(QPrinter::PdfFormat);
+                          printer->setOutputFileName(QStringLiteral("/nonexistent/zorvix-test/page.pdf"));
+                          return printer;
+                      }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class PrintToPdf : public PrintedWindowTest {
+protected:
+    PrintToPdf()
+    {
+        window.setPrinterFactory([this] {
+            auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(pdf(static_cast<int>(files.size()) + 1));
+            files << printer->outputFileName();
+            return printer;
+        });
+    }
+
+    QString pdf(int n) const { return dir.filePath(QStringLiteral("page-%1.pdf").arg(n)); }
+
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+            GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+        ASSERT_TRUE(dir.isValid());
+    }
+
+    QTemporaryDir dir;
+    QStringList files;
+};
+
+TEST_F(PrintToPdf, worksheetThenAnswerKeyAsLetterPagesOfText)
+{
+    shell.m_state.settings.testType = static_cast<int16_t>(TestType::MultiplyDivide);
+    shell.m_state.settings.minOperand = -9;
+    shell.m_state.settings.maxOperand = 12;
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(shell.setupShown);
+
+    const QStringList page = words(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf(1), QStringLiteral("-")}));
+    const QStringList expectedPage = expectedWords(window.sheet().view(), false);
+    EXPECT_EQ(expectedPage.size(), 40 * 2 + 20); // 20 multiplications show their sign
+    EXPECT_EQ(page, expectedPage);
+
+    auto* answers = window.findChild<QPushButton*>(QStringLiteral("answers"));
+    ASSERT_NE(answers, nullptr);
+    QTest::mouseClick(answers, Qt::LeftButton);
+    ASSERT_EQ(window.pagesPrinted(), 2);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(shell.setupShown);
+    EXPECT_TRUE(messages.isEmpty());
+
+    const QStringList key = words(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf(2), QStringLiteral("-")}));
+    const QStringList expectedKey = expectedWords(window.sheet().view(), true);
+    EXPECT_EQ(expectedKey.size(), 40 * 3 + 20);
+    EXPECT_EQ(key, expectedKey);
+    // The answer boxes are hidden again once the key is printed.
+    for (int k = 0; k < kPrintedSlots; ++k)
+        EXPECT_FALSE(window.findChild<QLineEdit*>(QStringLiteral("answer(%1)").arg(k))->isVisibleTo(window.pagePanel()));
+
+    for (int n : {1, 2}) {
+        const QString info = runTool(QStringLiteral("pdfinfo"), {pdf(n)});
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+612 x 792 pts")))) << info.toStdString();
+        EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
+        // Vectors only: a rasterised page would show up as an image.
+        const QStringList images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf(n)}).split('\n', Qt::SkipEmptyParts);
+        EXPECT_LE(images.size(), 2) << images.join('\n').toStdString();
+    }
+}
+
+TEST_F(PrintToPdf, comingBackToTheWindowDoesNotPrintAgain)
+{
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(waitFor([&] { return other.isActiveWindow(); }));
+    window.activateWindow();
+    ASSERT_TRUE(waitFor([&] { return window.isActiveWindow(); }));
+    QTest::qWait(20);
+    EXPECT_EQ(window.pagesPrinted(), 1);
+}
+
+TEST_F(PrintToPdf, returnPrintsNothingAndTheNextStartPrintsANewPage)
+{
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
+    const std::string firstTop = window.sheet().view().problems[0].problem.first;
+    QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("back")), Qt::LeftButton);
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_TRUE(shell.setupShown);
+    EXPECT_EQ(window.pagesPrinted(), 1);
+
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 2; }));
+    EXPECT_TRUE(QFile::exists(pdf(2)));
+    (void)firstTop;
+}
+
+TEST_F(PrintToPdf, divisionsShowThePictureLeftOfTheDivisor)
+{
+    shell.m_state.settings.testType = static_cast<int16_t>(TestType::Divide);
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
+    for (int k = 0; k < kPrintedSlots; ++k) {
+        const QWidget* image = window.findChild<QWidget*>(QStringLiteral("image1(%1)").arg(k));
+        const QWidget* sign = window.findChild<QWidget*>(QStringLiteral("sign(%1)").arg(k));
+        const QWidget* divisor = window.findChild<QWidget*>(QStringLiteral("num2(%1)").arg(k));
+        ASSERT_TRUE(image && sign && divisor);
+        EXPECT_TRUE(image->isVisibleTo(window.pagePanel())) << k;
+        EXPECT_FALSE(sign->isVisibleTo(window.pagePanel())) << k;
+        EXPECT_LT(image->geometry().right(), divisor->geometry().left() + divisor->width()) << k;
+        EXPECT_EQ(image->geometry().top(), divisor->geometry().top()) << k;
+    }
+}
+
+} // namespace
+} // namespace zorvix
