@@ -54,6 +54,9 @@ public:
             count = std::clamp<int>(m_settings.problemCount, 0, kOnScreenSlots);
         }
         m_slots.assign(static_cast<std::size_t>(count), SheetSlot{});
+        // The number as its text denotes it, as the operand will show it.
+        if (m_settings.hasEmphasis())
+            m_emphasis = readNumber(m_settings.emphasisText());
         m_history.clear();
         m_history.reserve(static_cast<std::size_t>(capacity()));
         if (m_trace) {
@@ -81,56 +84,59 @@ private:
     {
         SheetSlot& slot = m_slots[k];
         slot.signShown = true;
+        // Candidates stay numbers until one is taken: whole draws and the emphasised number
+        // read back from their text unchanged, and a slot may see 101 candidates.
+        double first = 0.0;
+        double second = 0.0;
         int repeats = 0;
         for (;;) {
-            put(slot.first, full());
-            put(slot.second, printed() ? narrow() : full());
-            applyEmphasis(slot);
-            if (repeats >= kMaxRepeats || !isRepeat(slot))
+            first = full();
+            second = printed() ? narrow() : full();
+            applyEmphasis(first, second);
+            if (repeats >= kMaxRepeats || !isRepeat(first, second))
                 break;
             ++repeats;
         }
+        put(slot.first, first);
+        put(slot.second, second);
         if (m_trace)
             m_trace->repeats[k] = repeats;
         // Each slot adds at most one pair, so the capacity only guards against misuse.
         if (static_cast<int>(m_history.size()) < capacity())
-            m_history.emplace_back(toInt16Clamped(value(slot.first)), toInt16Clamped(value(slot.second)));
+            m_history.emplace_back(toInt16Clamped(first), toInt16Clamped(second));
         complete(k);
     }
 
-    void applyEmphasis(SheetSlot& slot)
+    void applyEmphasis(double& first, double& second)
     {
-        if (!m_settings.hasEmphasis())
+        if (!m_emphasis)
             return;
         int16_t& cycle = m_state.sheetEmphasisCycle;
         // Wraps from 4; anything outside 0..3 starts the cycle again rather than run off.
         if (cycle < 0 || cycle >= 4)
             cycle = 0;
         ++cycle;
-        const std::string text = m_settings.emphasisText();
         if (m_settings.emphasisEveryProblem) {
             if (cycle == 2 || cycle == 4)
-                slot.first = text;
+                first = *m_emphasis;
             else
-                slot.second = text;
+                second = *m_emphasis;
         } else if (cycle == 4) {
-            slot.second = text;
+            second = *m_emphasis;
         }
     }
 
-    bool isRepeat(const SheetSlot& slot) const
+    bool isRepeat(double first, double second) const
     {
-        const double a = value(slot.first);
-        const double b = value(slot.second);
         if (printed()) {
             // The printed page lets a pair holding the emphasised number repeat; without one,
             // 0 plays its part.
-            const double emphasis = m_settings.emphasisNumber.value_or(0.0);
-            if (a == emphasis || b == emphasis)
+            const double emphasis = m_emphasis.value_or(0.0);
+            if (first == emphasis || second == emphasis)
                 return false;
         }
         return std::any_of(m_history.begin(), m_history.end(), [&](const auto& pair) {
-            return pair.first == a && pair.second == b;
+            return pair.first == first && pair.second == second;
         });
     }
 
@@ -141,39 +147,41 @@ private:
         switch (m_settings.testType) {
         case 1:
             slot.sign = "-";
-            orderForSubtraction(slot);
+            OrderForSubtraction(slot);
             break;
         case 2:
             if (previous == "+") {
                 slot.sign = "-";
-                orderForSubtraction(slot);
-                redrawZeroPair(slot);
+                OrderForSubtraction(slot);
+                RedrawZeroPair(slot);
+                // A negative redraw of 0 - 0 would give a negative difference.
+                OrderForSubtraction(slot);
             } else {
                 slot.sign = "+";
-                redrawZeroPair(slot);
+                RedrawZeroPair(slot);
             }
             break;
         case 3:
             slot.sign = "x";
-            redrawOneTimesOne(slot);
-            redrawZeroPair(slot);
+            RedrawOneTimesOne(slot);
+            RedrawZeroPair(slot);
             break;
         case 4:
             makeDivision(slot);
             break;
         case 5:
             if (previous == "x") {
-                redrawOneTimesOne(slot);
+                RedrawOneTimesOne(slot);
                 makeDivision(slot);
             } else {
                 slot.sign = "x";
-                redrawOneTimesOne(slot);
-                redrawZeroPair(slot);
+                RedrawOneTimesOne(slot);
+                RedrawZeroPair(slot);
             }
             break;
         default: // 0, and any code the setup screen cannot give: a page of sums
             slot.sign = "+";
-            redrawZeroPair(slot);
+            RedrawZeroPair(slot);
             break;
         }
     }
@@ -183,12 +191,12 @@ private:
         slot.sign = "/";
         slot.signShown = false;
         slot.divisionSymbol = true;
-        makeDivisionWhole(slot);
+        MakeDivisionWhole(slot);
     }
 
     // Gives up after kMaxRedraws draws and leaves 0 + 0 (a fair problem) when the narrow draw
     // can only give 0.
-    void redrawZeroPair(SheetSlot& slot)
+    void RedrawZeroPair(SheetSlot& slot)
     {
         if (value(slot.first) != 0.0 || value(slot.second) != 0.0)
             return;
@@ -197,7 +205,7 @@ private:
     }
 
     // When the range holds only 1 the slot stays 1 x 1.
-    void redrawOneTimesOne(SheetSlot& slot)
+    void RedrawOneTimesOne(SheetSlot& slot)
     {
         if (value(slot.second) != 1.0 || value(slot.first) == 0.0)
             return;
@@ -205,7 +213,7 @@ private:
             put(slot.first, full());
     }
 
-    static void orderForSubtraction(SheetSlot& slot)
+    static void OrderForSubtraction(SheetSlot& slot)
     {
         if (value(slot.second) > value(slot.first))
             std::swap(slot.first, slot.second);
@@ -215,7 +223,7 @@ private:
     // reaches a page. The dividend is the exact product on both pages: operands typed beyond the
     // setup lists can give products past 16 bits, which are kept whole rather than wrapped or
     // clamped into a wrong problem.
-    void makeDivisionWhole(SheetSlot& slot)
+    void MakeDivisionWhole(SheetSlot& slot)
     {
         for (int i = 0; i < kMaxRedraws && value(slot.second) == 0.0; ++i)
             put(slot.second, narrow());
@@ -231,6 +239,7 @@ private:
     SheetTrace* m_trace;
     std::vector<SheetSlot> m_slots;
     std::vector<std::pair<int16_t, int16_t>> m_history;
+    std::optional<double> m_emphasis;
 };
 
 } // namespace
