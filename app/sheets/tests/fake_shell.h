@@ -1,0 +1,24 @@
+#pragma once
+// Stands in for the program around a window: counts what the window asks of it.
+#include "common/random_source.h"
+#include "settings/shell.h"
+
+namespace zorvix {
+
+class FakeShell final : public Shell {
+public:
+    DrillState& state() override { return m_state; }
+    RandomSource& random() override { return m_random; }
+    void showSetup() override { ++setupShown; }
+    void hideSetup() override { ++setupHidden; }
+    void showDrill(TestMethod) override {}
+    void endProgram() override { ++ended; }
+
+    DrillState m_state;
+    ScriptedRandom m_random;
+    int setupShown = 0;
+    int setupHidden = 0;
+    int ended = 0;
+};
+
+} // namespace zorvix
