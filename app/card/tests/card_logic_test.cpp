@@ -1,0 +1,521 @@
+// The card window's handlers, driven with a scripted random source and explicit ticks.
+#include "card/card_logic.h"
+#include "card/next_problem.h"
+#include "common/number.h"
+#include "fake_shell.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvix {
+namespace {
+
+using testing::FakeShell;
+
+class CardLogicTest : public ::testing::Test {
+protected:
+    CardLogicTest()
+        : shell({0.1, 0.25, 0.35, 0.45, 0.55, 0.65, 0.75, 0.85, 0.95, 0.15, 0.5, 0.05, 0.7})
+        , logic(shell)
+    {
+        shell.settings().timeLimitMinutes = 10;
+    }
+
+    const CardScreen& screen() const { return logic.screen(); }
+    const CardTest& test() const { return logic.test(); }
+
+    std::string rightAnswer() const
+    {
+        return writeNumber(expectedAnswer(readNumber(screen().digit0), readNumber(screen().digit1), screen().sign,
+                                          shell.state().settings.testType));
+    }
+    void answer(const std::string& text) { logic.answerEdited(text); }
+    void answerRight() { answer(rightAnswer()); }
+    void answerWrong() { answer(rightAnswer() + "1"); }
+    void checkAndAdvance()
+    {
+        logic.checkClick();
+        if (screen().autoNewProbOn)
+            logic.autoNewProbTick();
+    }
+    CardEntry card() const
+    {
+        return {toInt16Clamped(readNumber(screen().digit0)), toInt16Clamped(readNumber(screen().digit1)), screen().sign};
+    }
+
+    FakeShell shell;
+    CardLogic logic;
+};
+
+void expectSameCard(const CardEntry& a, const CardEntry& b)
+{
+    EXPECT_EQ(a.first, b.first);
+    EXPECT_EQ(a.second, b.second);
+    EXPECT_EQ(a.sign, b.sign);
+}
+
+TEST_F(CardLogicTest, activationShowsIdleAndHidesSetup)
+{
+    shell.settings().minOperand = -5;
+    logic.formActivate();
+    EXPECT_TRUE(screen().windowVisible);
+    EXPECT_EQ(shell.setupHidden, 1);
+    EXPECT_EQ(shell.scripted().reseeds(), 1);
+    EXPECT_EQ(screen().newProbCaption, "START");
+    EXPECT_FALSE(screen().checkVisible);
+    EXPECT_FALSE(screen().skipVisible);
+    EXPECT_TRUE(screen().minusKeyVisible);
+    shell.settings().minOperand = 0;
+    logic.formActivate();
+    EXPECT_FALSE(screen().minusKeyVisible);
+}
+
+TEST_F(CardLogicTest, activationSetsStartingSignPerType)
+{
+    const struct {
+        int16_t type;
+        const char* sign;
+        bool picture;
+    } rows[] = {{0, "+", false}, {1, "-", false}, {2, "+", false}, {3, "x", false}, {4, "/", true}, {5, "x", false}};
+    // Each row follows the one before, so a divide test is followed by the other types.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (const auto& row : rows) {
+            shell.settings().testType = row.type;
+            logic.formActivate();
+            EXPECT_EQ(screen().sign, row.sign) << row.type;
+            EXPECT_EQ(screen().divideSignVisible, row.picture) << row.type;
+            EXPECT_EQ(screen().signVisible, !row.picture) << row.type;
+        }
+    }
+}
+
+TEST_F(CardLogicTest, fiveRightShowTheCompletionDialogThenIdle)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    EXPECT_EQ(screen().newProbCaption, "NEW PROBLEM");
+    EXPECT_TRUE(screen().testClockOn);
+    for (int i = 1; i <= 5; ++i) {
+        answerRight();
+        logic.checkClick();
+        EXPECT_EQ(screen().face, Face::Grinning);
+        EXPECT_EQ(screen().triesCaption, std::to_string(i));
+        EXPECT_EQ(screen().numRightCaption, std::to_string(i));
+        if (i < 5) {
+            EXPECT_TRUE(screen().autoNewProbOn);
+            EXPECT_EQ(screen().autoNewProbInterval, 600);
+            logic.autoNewProbTick();
+            EXPECT_FALSE(screen().autoNewProbOn);
+            EXPECT_EQ(screen().face, Face::Thinking);
+        }
+    }
+    EXPECT_TRUE(screen().dialogVisible);
+    EXPECT_EQ(screen().dialogText, "Nice Job!!  5 out of 5!!");
+    EXPECT_FALSE(screen().tryagainVisible);
+    EXPECT_FALSE(screen().checkVisible);
+    EXPECT_FALSE(screen().skipVisible);
+    EXPECT_FALSE(screen().testClockOn);
+    EXPECT_FALSE(screen().autoNewProbOn);
+    EXPECT_EQ(screen().newProbCaption, "START");
+
+    logic.newProbClick(); // the dialog is modal
+    EXPECT_EQ(screen().newProbCaption, "START");
+    logic.dialogOk();
+    EXPECT_FALSE(screen().dialogVisible);
+    EXPECT_EQ(screen().numRightCaption, "0");
+    EXPECT_EQ(screen().triesCaption, "0");
+    EXPECT_EQ(screen().numskipCaption, "0");
+    EXPECT_EQ(test().numRight, 5); // only the labels read 0
+}
+
+TEST(CardCompletion, textNamesTheCountTwice)
+{
+    const std::pair<int, const char*> rows[] = {{5, "Nice Job!!  5 out of 5!!"},
+                                                {1, "Nice Job!!  1 out of 1!!"},
+                                                {40, "Nice Job!!  40 out of 40!!"},
+                                                {32767, "Nice Job!!  32767 out of 32767!!"}};
+    for (const auto& [count, text] : rows)
+        EXPECT_EQ(CardLogic::completionText(count), text);
+}
+
+TEST_F(CardLogicTest, emptyAnswerCountsAsZero)
+{
+    shell.settings().testType = 1;
+    shell.scripted().setScript({0.0, 0.3});
+    logic.formActivate();
+    logic.newProbClick();
+    ASSERT_EQ(screen().digit0, "3");
+    ASSERT_EQ(screen().digit1, "3");
+    logic.checkClick();
+    EXPECT_EQ(test().numRight, 1);
+}
+
+TEST_F(CardLogicTest, wrongAnswerQueuesTheCardAndRecolours)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    const CardEntry shown = card();
+    answer("12abc99");
+    logic.checkClick();
+    EXPECT_EQ(screen().face, Face::Howling);
+    EXPECT_EQ(screen().answerBackground, card_colour::red);
+    EXPECT_EQ(screen().autoNewProbInterval, 1100);
+    ASSERT_EQ(test().numMissed, 1);
+    expectSameCard(test().missedList[0], shown);
+    logic.autoNewProbTick();
+    EXPECT_EQ(screen().answerBackground, card_colour::white);
+    EXPECT_EQ(screen().face, Face::Thinking);
+}
+
+TEST_F(CardLogicTest, eachCheckCountsATryAndNewProblemCountsNothing)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    logic.newProbClick();
+    EXPECT_EQ(test().numTried, 0);
+    answerRight();
+    logic.checkClick();
+    logic.checkClick();
+    EXPECT_EQ(test().numTried, 2);
+    EXPECT_EQ(test().numRight, 2);
+    EXPECT_EQ(screen().triesCaption, "2");
+    EXPECT_EQ(screen().autoNewProbStarts, 2u); // the second press restarts the delay
+}
+
+TEST_F(CardLogicTest, keypadAppendsAndEraseEmpties)
+{
+    shell.settings().minOperand = -3;
+    logic.formActivate();
+    logic.keypadClick(1);
+    logic.keypadClick(10);
+    logic.keypadClick(9);
+    logic.keypadClick(11);
+    EXPECT_EQ(screen().answer, "1-9");
+    const auto focus = screen().answerFocusRequests;
+    logic.eraseClick();
+    EXPECT_EQ(screen().answer, "");
+    EXPECT_EQ(screen().answerFocusRequests, focus + 1);
+    shell.settings().minOperand = 0;
+    logic.formActivate();
+    logic.keypadClick(10); // the minus key is hidden
+    EXPECT_EQ(screen().answer, "");
+    answer(std::string(40000, '7'));
+    logic.keypadClick(3);
+    EXPECT_EQ(screen().answer.size(), std::size_t(kAnswerMaxLength));
+}
+
+class SkipPerType : public CardLogicTest, public ::testing::WithParamInterface<int16_t> {};
+
+TEST_P(SkipPerType, skippedFirstCardComesBackFifthAsShown)
+{
+    shell.settings().testType = GetParam();
+    shell.settings().minOperand = 2;
+    logic.formActivate();
+    logic.newProbClick();
+    const CardEntry first = card();
+    const bool picture = screen().divideSignVisible;
+    logic.skipClick();
+    EXPECT_EQ(screen().numskipCaption, "1");
+    for (int i = 0; i < 4; ++i)
+        checkAndAdvance();
+    expectSameCard(card(), first);
+    EXPECT_EQ(screen().divideSignVisible, picture);
+    answerRight();
+    logic.checkClick();
+    EXPECT_EQ(test().numTried, 5);
+    EXPECT_EQ(screen().newProbCaption, "START");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, SkipPerType, ::testing::Values(0, 1, 2, 3, 4, 5));
+
+TEST_F(CardLogicTest, skippedTwiceGoesToTheEnd)
+{
+    shell.settings().problemCount = 3;
+    logic.formActivate();
+    logic.newProbClick();
+    const CardEntry a = card();
+    logic.skipClick();
+    const CardEntry b = card();
+    logic.skipClick();
+    checkAndAdvance();
+    expectSameCard(card(), a); // tries + skips reached the count
+    logic.skipClick();
+    expectSameCard(card(), b);
+    checkAndAdvance();
+    expectSameCard(card(), a);
+}
+
+TEST_F(CardLogicTest, missedQueueRunsOnAcrossTests)
+{
+    shell.settings().problemCount = 2;
+    logic.formActivate();
+    logic.newProbClick();
+    const CardEntry m1 = card();
+    answerWrong();
+    checkAndAdvance();
+    const CardEntry m2 = card();
+    answerWrong();
+    logic.checkClick();
+    EXPECT_TRUE(screen().tryagainVisible);
+    EXPECT_EQ(screen().newProbCaption, "START");
+
+    logic.tryagainClick();
+    EXPECT_TRUE(test().retryMode);
+    EXPECT_FALSE(screen().newProbVisible);
+    EXPECT_TRUE(screen().checkVisible);
+    expectSameCard(card(), m1);
+    answerRight();
+    logic.checkClick();
+    EXPECT_EQ(test().numRight, 0); // retries do not count
+    EXPECT_EQ(test().numTried, 2);
+    EXPECT_FALSE(screen().autoNewProbOn);
+
+    logic.tryagainClick();
+    expectSameCard(card(), m2);
+    answerWrong();
+    logic.checkClick(); // missed again: queued again
+    EXPECT_EQ(test().numMissed, 3);
+    logic.tryagainClick();
+    expectSameCard(card(), m2);
+    logic.tryagainClick(); // nothing left
+    EXPECT_FALSE(screen().tryagainVisible);
+    EXPECT_FALSE(screen().checkVisible);
+    EXPECT_TRUE(screen().newProbVisible);
+    EXPECT_EQ(screen().newProbCaption, "START");
+
+    shell.settings().problemCount = 1;
+    logic.newProbClick();
+    EXPECT_FALSE(test().retryMode);
+    const CardEntry m4 = card();
+    answerWrong();
+    logic.checkClick();
+    logic.tryagainClick();
+    EXPECT_EQ(test().iwrongprob, 4);
+    expectSameCard(card(), m4);
+}
+
+TEST_F(CardLogicTest, missedListHoldsAHundredThenRefuses)
+{
+    shell.settings().problemCount = 150;
+    logic.formActivate();
+    logic.newProbClick();
+    for (int i = 0; i < 150; ++i) {
+        answerWrong();
+        checkAndAdvance();
+    }
+    EXPECT_EQ(test().numTried, 150);
+    EXPECT_EQ(test().numMissed, 100);
+    EXPECT_TRUE(screen().tryagainVisible);
+}
+
+TEST_F(CardLogicTest, skippedListHoldsAHundredThenSkipGoesAway)
+{
+    shell.settings().problemCount = 200;
+    logic.formActivate();
+    logic.newProbClick();
+    std::vector<CardEntry> skipped;
+    for (int i = 0; i < 100; ++i) {
+        skipped.push_back(card());
+        logic.skipClick();
+    }
+    EXPECT_FALSE(screen().skipVisible);
+    const CardEntry onShow = card();
+    logic.skipClick();
+    EXPECT_EQ(test().numSkipped, 100);
+    expectSameCard(card(), onShow);
+    for (int i = 0; i < 100; ++i)
+        checkAndAdvance();
+    for (int i = 0; i < 100; ++i) {
+        expectSameCard(card(), skipped[i]);
+        checkAndAdvance();
+    }
+    EXPECT_EQ(test().numTried, 200);
+    EXPECT_EQ(screen().newProbCaption, "START");
+}
+
+TEST_F(CardLogicTest, problemCountOfNothingAsksNothing)
+{
+    for (const int16_t count : {int16_t(0), int16_t(-1), int16_t(-32768)}) {
+        shell.settings().problemCount = count;
+        logic.formActivate();
+        const auto drawn = shell.scripted().drawn();
+        logic.newProbClick();
+        EXPECT_EQ(shell.scripted().drawn(), drawn);
+        EXPECT_EQ(screen().newProbCaption, "START");
+        EXPECT_FALSE(screen().checkVisible);
+        EXPECT_FALSE(screen().skipVisible);
+        EXPECT_FALSE(screen().testClockOn);
+        logic.checkClick();
+        EXPECT_EQ(test().numTried, 0);
+    }
+}
+
+TEST_F(CardLogicTest, largestCountEndsWithoutOverflow)
+{
+    shell.settings().problemCount = 32767;
+    shell.settings().timed = 0;
+    logic.formActivate();
+    logic.newProbClick();
+    for (int i = 0; i < 40000 && screen().checkVisible; ++i)
+        logic.checkClick(); // CHECK stays usable during the delay, each press a try
+    EXPECT_EQ(test().numTried, 32767);
+    EXPECT_EQ(screen().triesCaption, "32767");
+    EXPECT_EQ(screen().newProbCaption, "START");
+    EXPECT_LE(test().numMissed, 100);
+}
+
+TEST_F(CardLogicTest, oneMinuteBarGrowsTurnsDarkThenRed)
+{
+    shell.settings().timeLimitMinutes = 1;
+    logic.formActivate();
+    logic.newProbClick();
+    logic.timerbarClick();
+    EXPECT_FALSE(screen().timerbarVisible);
+    logic.trackClick();
+    EXPECT_TRUE(screen().timerbarVisible);
+    EXPECT_EQ(screen().timerbarWidth, 1);
+
+    const struct {
+        int ticks; // total ticks so far
+        int width;
+        Rgb colour;
+    } rows[] = {{1, 39, card_colour::brightGreen},
+                {76, 2973, card_colour::brightGreen},
+                {77, 3012, card_colour::darkGreen},
+                {120, 4695, card_colour::darkGreen}};
+    int done = 0;
+    for (const auto& row : rows) {
+        for (; done < row.ticks; ++done)
+            logic.testLengthTick(false);
+        EXPECT_EQ(screen().timerbarWidth, row.width) << row.ticks;
+        EXPECT_EQ(screen().timerbarColour, row.colour) << row.ticks;
+        EXPECT_TRUE(screen().testClockOn);
+        EXPECT_TRUE(screen().checkVisible);
+    }
+    EXPECT_FLOAT_EQ(shell.state().elapsedSeconds, 60.0f);
+    logic.timerbarClick();
+    logic.testLengthTick(false);
+    EXPECT_FALSE(screen().testClockOn);
+    EXPECT_EQ(screen().timerbarColour, card_colour::red);
+    EXPECT_TRUE(screen().timerbarVisible);
+    EXPECT_TRUE(screen().tryagainVisible); // even with nothing missed
+    EXPECT_FALSE(screen().checkVisible);
+    EXPECT_FALSE(screen().skipVisible);
+    EXPECT_EQ(screen().newProbCaption, "START");
+
+    logic.tryagainClick();
+    EXPECT_FALSE(screen().tryagainVisible);
+    EXPECT_TRUE(screen().newProbVisible);
+}
+
+TEST_F(CardLogicTest, pendingDelayNeverStartsATest)
+{
+    enum class Ending { TimeUp, LastCheck, Return };
+    for (const Ending ending : {Ending::TimeUp, Ending::LastCheck, Ending::Return}) {
+        shell.settings().timeLimitMinutes = 1;
+        shell.settings().problemCount = 2;
+        logic.formActivate();
+        logic.newProbClick();
+        answerWrong();
+        logic.checkClick();
+        ASSERT_TRUE(screen().autoNewProbOn);
+        switch (ending) {
+        case Ending::TimeUp:
+            for (int i = 0; i < 121; ++i)
+                logic.testLengthTick(false);
+            break;
+        case Ending::LastCheck: logic.checkClick(); break;
+        case Ending::Return: logic.returnClick(); break;
+        }
+        EXPECT_FALSE(screen().autoNewProbOn);
+        EXPECT_FALSE(screen().testClockOn);
+        const CardScreen before = screen();
+        const float elapsed = shell.state().elapsedSeconds;
+        logic.autoNewProbTick();
+        logic.testLengthTick(true);
+        EXPECT_EQ(screen(), before);
+        EXPECT_EQ(shell.state().elapsedSeconds, elapsed);
+        EXPECT_EQ(test().numTried, ending == Ending::LastCheck ? 2 : 1);
+    }
+    EXPECT_EQ(shell.setupShown, 1);
+}
+
+TEST_F(CardLogicTest, returnHidesTheCardAndResetsTheClock)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    for (int i = 0; i < 5; ++i)
+        logic.testLengthTick(false);
+    logic.returnClick();
+    EXPECT_FALSE(screen().windowVisible);
+    EXPECT_FALSE(screen().digitsVisible);
+    EXPECT_EQ(shell.state().elapsedSeconds, 0.0f);
+    EXPECT_EQ(screen().timerbarWidth, 1);
+    EXPECT_EQ(shell.setupShown, 1);
+    logic.newProbClick(); // a hidden window takes no clicks
+    EXPECT_FALSE(screen().testClockOn);
+}
+
+TEST_F(CardLogicTest, missedCardAfterReopeningIsShownWithItsOwnSign)
+{
+    shell.settings().problemCount = 1;
+    logic.formActivate();
+    logic.newProbClick();
+    const CardEntry added = card();
+    answerWrong();
+    logic.checkClick();
+    logic.returnClick();
+    shell.settings().testType = 4;
+    logic.formActivate();
+    ASSERT_TRUE(screen().tryagainVisible);
+    logic.tryagainClick();
+    EXPECT_TRUE(screen().digitsVisible);
+    EXPECT_EQ(screen().sign, "+");
+    EXPECT_TRUE(screen().signVisible);
+    EXPECT_FALSE(screen().divideSignVisible);
+    answer(writeNumber(added.first + added.second));
+    logic.checkClick();
+    EXPECT_EQ(screen().face, Face::Grinning);
+}
+
+TEST_F(CardLogicTest, moreNotAllPlacesEveryFourthAcrossTests)
+{
+    shell.settings().emphasisNumber = 42;
+    shell.settings().emphasisEveryProblem = false;
+    shell.settings().problemCount = 3;
+    logic.formActivate();
+    std::vector<std::string> seconds;
+    for (int t = 0; t < 3; ++t) {
+        logic.newProbClick();
+        for (int i = 0; i < 3; ++i) {
+            seconds.push_back(screen().digit1);
+            checkAndAdvance();
+        }
+    }
+    for (std::size_t i = 0; i < seconds.size(); ++i)
+        EXPECT_EQ(seconds[i] == "42", i % 4 == 3) << "problem " << i + 1;
+}
+
+TEST_F(CardLogicTest, twoKeyPollEmptiesTheAnswer)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    answer("17");
+    logic.testLengthTick(false);
+    EXPECT_EQ(screen().answer, "17");
+    const auto focus = screen().answerFocusRequests;
+    logic.testLengthTick(true);
+    EXPECT_EQ(screen().answer, "");
+    EXPECT_EQ(screen().answerFocusRequests, focus + 1);
+}
+
+TEST_F(CardLogicTest, closingEndsTheProgram)
+{
+    logic.formActivate();
+    logic.newProbClick();
+    logic.formUnload();
+    EXPECT_EQ(shell.ended, 1);
+    EXPECT_FALSE(screen().testClockOn);
+}
+
+} // namespace
+} // namespace zorvix

@@ -1,0 +1,37 @@
+#pragma once
+// A stand-in for the program around the card window: counts what the window asks of it.
+#include "common/random_source.h"
+#include "settings/shell.h"
+
+namespace zorvix::testing {
+
+class FakeShell final : public Shell {
+public:
+    explicit FakeShell(std::vector<double> script = {})
+        : m_scripted(std::move(script))
+    {
+    }
+
+    DrillState& state() override { return m_state; }
+    const DrillState& state() const { return m_state; }
+    RandomSource& random() override { return m_other ? *m_other : m_scripted; }
+    void showSetup() override { ++setupShown; }
+    void hideSetup() override { ++setupHidden; }
+    void showDrill(TestMethod) override {}
+    void endProgram() override { ++ended; }
+
+    DrillSettings& settings() { return m_state.settings; }
+    ScriptedRandom& scripted() { return m_scripted; }
+    void useRandom(RandomSource* other) { m_other = other; }
+
+    int setupShown = 0;
+    int setupHidden = 0;
+    int ended = 0;
+
+private:
+    DrillState m_state;
+    ScriptedRandom m_scripted;
+    RandomSource* m_other = nullptr;
+};
+
+} // namespace zorvix::testing
