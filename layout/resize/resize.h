@@ -6,7 +6,9 @@
 
 namespace kelvane {
 
-// The host form's Resize event and the Resize member: returns the log after a pass, else "".
+// The host form's Resize event and the Resize member: hides the control, records the start-up
+// request, and runs a pass when the settings ask for one. Returns the log after a pass, else "".
+// Never throws.
 std::string HandleResizeRequest(Instance& inst);
 
 } // namespace kelvane
