@@ -1,10 +1,9 @@
+// The KelvaneUC object: life, Boolean settings, ratios, log and the Resize member.
+// Persistence and the design-time face are in properties.cpp, the by-name call in dispatch.cpp.
 #include <kelvaneuc/kelvaneuc.h>
 
 #include "control/instance.h"
-#include "control/not_yet.h"
 #include "resize/resize.h"
-
-#include <array>
 
 namespace kelvane {
 
@@ -13,23 +12,22 @@ KelvaneUC::KelvaneUC(Site& site, Events* events)
 {
 }
 
+// Termination releases the host form like Unload does.
 KelvaneUC::~KelvaneUC() { d->resetEngineState(); }
 
 void KelvaneUC::setEvents(Events* events) { d->events = events; }
 
-// Persistence and the design-time face come with the component layer.
-void KelvaneUC::InitProperties() {}
-Result<> KelvaneUC::ReadProperties(PropertyBag&) { return {}; }
-Result<> KelvaneUC::WriteProperties(PropertyBag&) { return {}; }
-void KelvaneUC::Show() {}
-void KelvaneUC::DesignResize() {}
-void KelvaneUC::Paint() {}
-void KelvaneUC::FaceClicked() { d->site.setVisible(false); }
 void KelvaneUC::HostResize() { HandleResizeRequest(*d); }
-bool KelvaneUC::HostQueryUnload() { return false; }
-std::string KelvaneUC::FaceCaption() const { return d->faceCaption; }
+
+// The control never holds a closing form back; it lets go of it so the form can be destroyed.
+bool KelvaneUC::HostQueryUnload()
+{
+    d->frmParent.reset();
+    return false;
+}
 
 namespace {
+// A ratio is 0 until a pass has computed it; callers should see "no scaling" then.
 double orOne(double v) { return v == 0 ? 1.0 : v; }
 } // namespace
 
@@ -38,6 +36,8 @@ double KelvaneUC::HeightRatio() const { return orOne(d->HeightRatio); }
 double KelvaneUC::WidthRatioUsed() const { return orOne(d->WidthRatioUsed); }
 double KelvaneUC::HeightRatioUsed() const { return orOne(d->HeightRatioUsed); }
 
+// Only the designer saves properties, so only it needs to hear of a change. A put never
+// resizes: the next resize request picks the value up.
 #define KELVANE_BOOL_PROPERTY(Name)                                                                \
     bool KelvaneUC::Name() const { return d->Name; }                                              \
     void KelvaneUC::set##Name(bool value)                                                          \
@@ -58,32 +58,5 @@ KELVANE_BOOL_PROPERTY(ResizeOnChange)
 std::string KelvaneUC::GetErrors() const { return d->ErrorLog; }
 void KelvaneUC::Unload() { d->resetEngineState(); }
 std::string KelvaneUC::Resize() { return HandleResizeRequest(*d); }
-
-Result<Value> KelvaneUC::Invoke(std::string_view member, Array&) { return notYetBuilt(std::string(member).c_str()); }
-
-std::span<const std::string_view> KelvaneUC::MemberNames()
-{
-    static constexpr std::array<std::string_view, 45> names = {
-        "ReverseSequence", "GetIndexArray", "GetUnSortedIndex", "Sort", "WidthRatio", "HeightRatio",
-        "ResizeContainedByToolbar", "ResizeAtStartUp", "AccountForAlignedControls", "KeepAspectRatio",
-        "ResizeForFixedTaskBar", "ResizeForOverhead", "ResizeOnChange", "WidthRatioUsed", "HeightRatioUsed",
-        "SetTabOrder", "GroupVerticallyOn", "GroupHorizontallyOn", "ShowTabOrder", "ShowTabOrderDemo",
-        "AlignLefts", "AlignTops", "AlignMiddles", "AlignCenters", "AlignRights", "GetArrayOfControls",
-        "GetArrayOfChildren", "SpaceFixedLeftToRight", "MoveTopTo", "MoveBottomTo", "MoveLeftTo", "MoveRightTo",
-        "SpaceFixedRightToLeft", "SpaceFixedTopToBottom", "SpaceFixedBottomToTop", "AlignBottoms",
-        "MakeEqualWidth", "MakeEqualHeight", "MakeEqualBoth", "VSpaceEquallyBetween", "VSpaceEqually",
-        "HSpaceEquallyBetween", "HSpaceEqually", "HCenter", "VCenter"};
-    // GetErrors, Unload and Resize close the interface.
-    static constexpr std::array<std::string_view, 48> all = [] {
-        std::array<std::string_view, 48> a{};
-        for (std::size_t i = 0; i < names.size(); ++i)
-            a[i] = names[i];
-        a[45] = "GetErrors";
-        a[46] = "Unload";
-        a[47] = "Resize";
-        return a;
-    }();
-    return all;
-}
 
 } // namespace kelvane
