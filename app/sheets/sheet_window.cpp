@@ -1,14 +1,266 @@
 #include "sheet_window.h"
 
+#include "common/qt/line_widget.h"
+#include "common/qt/svg_picture.h"
+#include "common/qt/twips.h"
 #include "settings/shell.h"
 
+#include <QCloseEvent>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTimer>
+
+#include <algorithm>
+
+// The pictures live in a static library; naming their init function keeps the linker from
+// dropping them.
+static void initSheetResources() { Q_INIT_RESOURCE(sheets); }
+
 namespace zorvix {
+
+namespace {
+constexpr int kDesignWidth = 12750;
+constexpr int kDesignHeight = 9210;
+// The buttons reach past the stored client area (to 13215) and the timer bar below it
+// (to 9255); the window opens wide and tall enough for both, with the slots' left margin
+// mirrored on the right.
+constexpr int kRightmostTwips = 11640 + 1575;
+constexpr int kLowestTwips = 8880 + 375;
+constexpr int kMarginTwips = 240;
+
+constexpr int kRowTops[] = {360, 1920, 3480, 5160, 6720};
+constexpr double kSlotFontPoints = 15.75;
+constexpr int kRuleWidthPixels = 3;
+constexpr int kBarTop = 8880;
+constexpr int kBarHeight = 375;
+constexpr int kBarLeft = 2880;
+
+const QColor kWindowColour(255, 128, 0);
+const QString kDivideResource = QStringLiteral(":/sheets/divide.svg");
+
+QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
+
+QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setFont(tahomaBold(kSlotFontPoints));
+    setBackground(label, kWindowColour);
+    label->hide();
+    return label;
+}
+
+QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    setBackground(button, colour);
+    return button;
+}
+
+void setShown(QWidget* widget, bool shown)
+{
+    if (widget->isVisibleTo(widget->parentWidget()) != shown)
+        widget->setVisible(shown);
+}
+} // namespace
 
 SheetWindow::SheetWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
     , m_shell(shell)
+    , m_logic(shell)
 {
+    initSheetResources();
     setObjectName(QStringLiteral("Form3"));
+    setWindowTitle(QString::fromStdString(m_logic.view().caption));
+    setBackground(this, kWindowColour);
+    setFont(tahomaBold(kSlotFontPoints));
+    buildSlots();
+    buildButtons();
+    buildTimerBar();
+    resize(twipsToPixels(std::max(kDesignWidth, kRightmostTwips + kMarginTwips)),
+           twipsToPixels(std::max(kDesignHeight, kLowestTwips + kMarginTwips / 2)));
+    render();
+}
+
+SheetWindow::~SheetWindow() = default;
+
+void SheetWindow::buildSlots()
+{
+    for (int k = 0; k < kOnScreenSlots; ++k) {
+        const int x = 480 + 1800 * (k % 6);
+        const int y = kRowTops[k / 6];
+        SlotControls& slot = m_slots[k];
+
+        slot.num1 = makeLabel(this, arrayName(QStringLiteral("num1"), k), Qt::AlignRight);
+        placeTwips(slot.num1, x + 480, y, 615, 375);
+        slot.num2 = makeLabel(this, arrayName(QStringLiteral("num2"), k), Qt::AlignRight);
+        placeTwips(slot.num2, x + 480, y + 360, 615, 375);
+        slot.sign = makeLabel(this, arrayName(QStringLiteral("sign"), k), Qt::AlignHCenter);
+        placeTwips(slot.sign, x - 240, y + 360, 615, 375);
+
+        slot.image1 = new SvgPicture(kDivideResource, this);
+        slot.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
+        placeTwips(slot.image1, x - 120, y + 450, 360, 345);
+        slot.image1->hide();
+
+        slot.line1 = new LineWidget(this);
+        slot.line1->setObjectName(arrayName(QStringLiteral("Line1"), k));
+        slot.line1->setBorderWidth(kRuleWidthPixels);
+        slot.line1->setEnds(x, y + 840, x + 1160, y + 840);
+        slot.line1->hide();
+
+        slot.answer = new QLineEdit(this);
+        slot.answer->setObjectName(arrayName(QStringLiteral("answer"), k));
+        slot.answer->setFont(tahomaBold(kSlotFontPoints));
+        placeTwips(slot.answer, x, y + 960, 1215, 495);
+        setBackground(slot.answer, toColour(kWhite));
+        slot.answer->hide();
+        connect(slot.answer, &QLineEdit::textChanged, this, [this, k](const QString& text) {
+            if (m_rendering)
+                return;
+            m_logic.answerEdited(k, text.toStdString());
+        });
+    }
+}
+
+void SheetWindow::buildButtons()
+{
+    m_nsheet = makeButton(this, QStringLiteral("nsheet"), QStringLiteral("New Problems"), QColor(0, 255, 0));
+    m_nsheet->setFont(tahomaBold(14.25));
+    placeTwips(m_nsheet, 11640, 480, 1575, 735);
+    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral("Answers"), QColor(255, 255, 0));
+    m_answers->setFont(tahomaBold(15.75));
+    placeTwips(m_answers, 11640, 1560, 1575, 735);
+    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral("Return"), QColor(128, 128, 255));
+    m_back->setFont(tahomaBold(15.75));
+    placeTwips(m_back, 11640, 2640, 1575, 735);
+
+    connect(m_nsheet, &QPushButton::clicked, this, [this] {
+        m_logic.newProblems();
+        render();
+    });
+    connect(m_answers, &QPushButton::clicked, this, [this] {
+        m_logic.grade();
+        render();
+    });
+    connect(m_back, &QPushButton::clicked, this, [this] {
+        m_logic.back();
+        render();
+    });
+}
+
+void SheetWindow::buildTimerBar()
+{
+    const QColor cap(192, 64, 0);
+    // Creation order is stacking order: the bar lies on the track, the caps on both.
+    m_command2 = makeButton(this, QStringLiteral("Command2"), QString(), cap);
+    placeTwips(m_command2, 2640, kBarTop, 255, kBarHeight);
+    m_label1 = new QLabel(this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    setBackground(m_label1, QColor(255, 192, 128));
+    placeTwips(m_label1, kBarLeft, kBarTop, kTrackTwips, kBarHeight);
+    m_label1->installEventFilter(this);
+    m_timerbar = makeButton(this, QStringLiteral("timerbar"), QString(), toColour(kRightGreen));
+    placeTwips(m_timerbar, kBarLeft, kBarTop, kBarDesignTwips, kBarHeight);
+    m_command3 = makeButton(this, QStringLiteral("Command3"), QString(), cap);
+    placeTwips(m_command3, 8400, kBarTop, 255, kBarHeight);
+    // The bar and its caps are for looking at; the keyboard goes to the boxes and buttons.
+    for (QPushButton* b : {m_command2, m_timerbar, m_command3})
+        b->setFocusPolicy(Qt::NoFocus);
+
+    m_clock = new QTimer(this);
+    m_clock->setObjectName(QStringLiteral("Test_LengthT"));
+    m_clock->setInterval(kClockIntervalMs);
+
+    connect(m_timerbar, &QPushButton::clicked, this, [this] {
+        m_logic.barClicked();
+        render();
+    });
+    for (QPushButton* cap : {m_command2, m_command3}) {
+        connect(cap, &QPushButton::clicked, this, [this] {
+            m_logic.trackClicked();
+            render();
+        });
+    }
+    connect(m_clock, &QTimer::timeout, this, [this] {
+        m_logic.tick();
+        render();
+    });
+}
+
+bool SheetWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_label1 && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && m_label1->rect().contains(mouse->position().toPoint())) {
+            m_logic.trackClicked();
+            render();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool SheetWindow::event(QEvent* event)
+{
+    const bool handled = QWidget::event(event);
+    // Activation renews the caption and hides the setup screen; being shown counts too,
+    // since not every platform activates a window it shows.
+    if (event->type() == QEvent::WindowActivate || event->type() == QEvent::Show) {
+        m_logic.activate();
+        render();
+    }
+    return handled;
+}
+
+void SheetWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    m_logic.close();
+}
+
+void SheetWindow::render()
+{
+    m_rendering = true;
+    const SheetView& view = m_logic.view();
+    setWindowTitle(QString::fromStdString(view.caption));
+    for (int k = 0; k < kOnScreenSlots; ++k) {
+        const SheetSlotView& state = view.problems[k];
+        SlotControls& slot = m_slots[k];
+        slot.num1->setText(QString::fromStdString(state.first));
+        slot.num2->setText(QString::fromStdString(state.second));
+        slot.sign->setText(QString::fromStdString(state.sign));
+        const QString answer = QString::fromStdString(state.answer);
+        if (slot.answer->text() != answer)
+            slot.answer->setText(answer);
+        if (slot.answer->palette().color(QPalette::Base) != toColour(state.answerColour))
+            setBackground(slot.answer, toColour(state.answerColour));
+        setShown(slot.num1, state.firstShown);
+        setShown(slot.num2, state.secondShown);
+        setShown(slot.sign, state.signShown);
+        setShown(slot.image1, state.imageShown);
+        setShown(slot.line1, state.lineShown);
+        setShown(slot.answer, state.answerShown);
+    }
+    m_nsheet->setEnabled(view.newProblemsEnabled);
+    placeTwips(m_timerbar, kBarLeft, kBarTop, view.barWidth, kBarHeight);
+    if (m_timerbar->palette().color(QPalette::Button) != toColour(view.barColour))
+        setBackground(m_timerbar, toColour(view.barColour));
+    setShown(m_timerbar, view.barShown);
+    // Restarting a running timer would shift its ticks; only switch it when the state changes.
+    if (view.clockRunning && !m_clock->isActive())
+        m_clock->start();
+    else if (!view.clockRunning && m_clock->isActive())
+        m_clock->stop();
+    m_rendering = false;
+    if (!view.windowShown && isVisible())
+        hide();
 }
 
 } // namespace zorvix
