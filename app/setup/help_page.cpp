@@ -7,6 +7,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -66,14 +67,24 @@ HelpPage::HelpPage(int page, QWidget* parent)
     m_text->setHtml(readText(QString::fromUtf8(info.resource)));
     placeTwips(m_text, margin, margin, pageWidth - 2 * margin, pageHeight - 3 * margin - buttonHeight);
 
+    // A short page gets a shorter window; a long one keeps the full height and scrolls.
+    QTextDocument* document = m_text->document();
+    document->setTextWidth(m_text->viewport()->width());
+    const int wanted = static_cast<int>(document->size().height()) + 2 * m_text->frameWidth() + 8;
+    const int textHeight = std::clamp(wanted, m_text->height() / 2, m_text->height());
+    m_text->resize(m_text->width(), textHeight);
+    const int gap = twipsToPixels(margin);
+    const int bottom = m_text->geometry().bottom() + 1 + gap;
+
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setProperty("kind", QStringLiteral("commandbutton"));
     ok->setDefault(true);
-    placeTwips(ok, pageWidth - margin - buttonWidth, pageHeight - margin - buttonHeight, buttonWidth, buttonHeight);
+    placeTwips(ok, pageWidth - margin - buttonWidth, 0, buttonWidth, buttonHeight);
+    ok->move(ok->x(), bottom);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    setFixedSize(twipsToPixels(pageWidth), twipsToPixels(pageHeight));
+    setFixedSize(twipsToPixels(pageWidth), ok->geometry().bottom() + 1 + gap);
     ok->setFocus();
 }
 

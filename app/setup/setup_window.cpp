@@ -55,6 +55,13 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, Pla
     frame->setFont(frameFont());
     setBackground(frame, background);
     setForeground(frame, captionColour);
+    // The caption sits on the frame's top line, as the stored layout expects: its controls
+    // start right below the caption, not below a caption band.
+    frame->setStyleSheet(QStringLiteral(
+        "QGroupBox { background-color: rgb(255,255,0); border: 1px solid rgb(128,128,128); border-radius: 2px;"
+        " margin-top: 9px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 8px;"
+        " padding: 0px 3px; color: rgb(0,0,192); }"));
     placeTwips(frame, p.left, p.top, p.width, p.height);
     return frame;
 }
