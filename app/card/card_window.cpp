@@ -6,6 +6,7 @@
 #include "completion_dialog.h"
 #include "key_release_tracker.h"
 #include "settings/shell.h"
+#include "wrap_button.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -69,7 +70,7 @@ CardWindow::~CardWindow() = default;
 QPushButton* CardWindow::addButton(const QString& name, const QString& caption, double left, double top,
                                    double width, double height, QColor colour, double points)
 {
-    auto* button = new QPushButton(caption, this);
+    auto* button = new WrapButton(caption, this);
     button->setObjectName(name);
     placeTwips(button, left, top, width, height);
     setBackground(button, colour);
@@ -157,7 +158,6 @@ void CardWindow::build()
     m_skip = addButton(QStringLiteral("skip"), QStringLiteral("SKIP"), 8520, 3480, 1455, 975, QColor(255, 255, 0), 12);
     m_tryagain = addButton(QStringLiteral("tryagain"), QStringLiteral("MISSED PROBLEMS"), 8520, 3480, 1455, 975,
                            QColor(255, 0, 0), 12);
-    m_tryagain->setText(QStringLiteral("MISSED\nPROBLEMS"));
     m_newProb = addButton(QStringLiteral("new_prob"), QStringLiteral("START"), 10080, 3480, 1455, 975,
                           QColor(0, 255, 0), 12);
     connect(m_check, &QPushButton::clicked, this, [this] { forward([&] { m_logic.checkClick(); }); });

@@ -23,7 +23,7 @@ CompletionDialog::CompletionDialog(QWidget* parent)
     placeTwips(picture, 240, 240, 1680, 1680);
 
     m_label->setObjectName(QStringLiteral("Label1"));
-    m_label->setFont(layoutFont(QStringLiteral("Arial"), 18, true));
+    m_label->setFont(layoutFont(QStringLiteral("Arial"), 15, true));
     m_label->setAlignment(Qt::AlignCenter);
     m_label->setWordWrap(true);
     setForeground(m_label, QColor(0, 0, 160));

@@ -141,8 +141,7 @@ TEST(CardWindow, barHidesOnClickAndTrackShowsIt)
     CardWindow window(shell);
     window.show();
     click(window, "new_prob");
-    for (int i = 0; i < 3; ++i)
-        window.findChild<QTimer*>("Test_LengthT")->setInterval(1);
+    child<QTimer>(window, "Test_LengthT")->setInterval(1); // the bar has width after the first tick
     ASSERT_TRUE(QTest::qWaitFor([&] { return child<QPushButton>(window, "timerbar")->isVisible(); }, 3000));
     click(window, "timerbar");
     EXPECT_FALSE(child<QPushButton>(window, "timerbar")->isVisible());
