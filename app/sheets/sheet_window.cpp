@@ -7,10 +7,13 @@
 
 #include <QCloseEvent>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionButton>
+#include <QStylePainter>
 #include <QTimer>
 
 #include <algorithm>
@@ -44,6 +47,45 @@ const QString kDivideResource = QStringLiteral(":/sheets/divide.svg");
 QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
 
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
+
+// A command button whose caption wraps at blanks onto a second line when one line is too
+// narrow, as the worksheet's buttons always did.
+class CaptionButton final : public QPushButton {
+public:
+    using QPushButton::QPushButton;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionButton option;
+        initStyleOption(&option);
+        const QString caption = option.text;
+        option.text.clear();
+        painter.drawControl(QStyle::CE_PushButton, option);
+        painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
+        painter.drawText(captionRect(), kCaptionFlags, caption);
+    }
+
+public:
+    QRect captionRect() const { return rect().adjusted(3, 3, -3, -3); }
+};
+
+// Tahoma's stand-in on Linux is wider; a caption that would still be cut off gets a smaller size.
+void fitCaption(CaptionButton* button)
+{
+    QFont font = button->font();
+    const QRect room = button->captionRect();
+    auto fits = [&] {
+        const QRect needed = QFontMetrics(font).boundingRect(room, kCaptionFlags, button->text());
+        return needed.width() <= room.width() && needed.height() <= room.height();
+    };
+    for (int i = 0; i < 24 && font.pointSizeF() > 7.0 && !fits(); ++i)
+        font.setPointSizeF(font.pointSizeF() - 0.25);
+    button->setFont(font);
+}
+
 QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
 {
     auto* label = new QLabel(parent);
@@ -57,7 +99,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new CaptionButton(caption, parent);
     button->setObjectName(name);
     setBackground(button, colour);
     return button;
@@ -140,6 +182,8 @@ void SheetWindow::buildButtons()
     m_back = makeButton(this, QStringLiteral("back"), QStringLiteral("Return"), QColor(128, 128, 255));
     m_back->setFont(tahomaBold(15.75));
     placeTwips(m_back, 11640, 2640, 1575, 735);
+    for (QPushButton* b : {m_nsheet, m_answers, m_back})
+        fitCaption(static_cast<CaptionButton*>(b));
 
     connect(m_nsheet, &QPushButton::clicked, this, [this] {
         m_logic.newProblems();
