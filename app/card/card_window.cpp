@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <cmath>
 
 // Q_INIT_RESOURCE must stand outside any namespace. The pictures live in a static library,
 // where nothing else would pull them into the program.
@@ -251,7 +252,11 @@ void CardWindow::render()
     for (int i = 0; i < 3; ++i)
         m_faces[i]->setVisible(int(s.face) == i);
 
-    QRect bar = twipsRect(1440, 7080, s.timerbarWidth, 375);
+    // The bar is measured against its track as it stands now, so it follows the track
+    // wherever the layout control has scaled it.
+    const QRect track = m_track->geometry();
+    QRect bar = track;
+    bar.setWidth(int(std::lround(double(track.width()) * s.timerbarWidth / kTrackLength)));
     m_timerbar->setGeometry(bar);
     setBackground(m_timerbar, toQColor(s.timerbarColour));
     m_timerbar->setVisible(s.timerbarVisible && bar.width() > 0);

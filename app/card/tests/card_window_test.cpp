@@ -149,6 +149,28 @@ TEST(CardWindow, barHidesOnClickAndTrackShowsIt)
     EXPECT_TRUE(child<QPushButton>(window, "timerbar")->isVisible());
 }
 
+TEST(CardWindow, timeUpTurnsTheBarRedAndOffersMissedProblems)
+{
+    FakeShell shell;
+    shell.settings().timeLimitMinutes = 1;
+    shell.state().elapsedSeconds = 0;
+    CardWindow window(shell);
+    window.show();
+    click(window, "new_prob");
+    auto* clock = child<QTimer>(window, "Test_LengthT");
+    clock->setInterval(1);
+    auto* bar = child<QPushButton>(window, "timerbar");
+    const QRect track = child<QLabel>(window, "Label1")->geometry();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.state().elapsedSeconds >= 40.0f; }, 5000));
+    EXPECT_EQ(bar->palette().color(QPalette::Button), QColor(0, 128, 0));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !clock->isActive(); }, 5000));
+    EXPECT_EQ(bar->palette().color(QPalette::Button), QColor(255, 0, 0));
+    EXPECT_EQ(bar->geometry(), track); // full width on the track
+    EXPECT_TRUE(child<QPushButton>(window, "tryagain")->isVisible());
+    EXPECT_FALSE(child<QPushButton>(window, "check")->isVisible());
+    EXPECT_EQ(child<QPushButton>(window, "new_prob")->text(), "START");
+}
+
 TEST(KeyReleaseTracker, reportsPressedSincePollAndUpNow)
 {
     QWidget target;
