@@ -3,6 +3,7 @@
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "page_painter.h"
 #include "settings/shell.h"
 
 #include <QCloseEvent>
@@ -63,23 +64,18 @@ void showIf(QWidget* widget, bool shown)
 }
 } // namespace
 
-CapturedPage::CapturedPage(QWidget* parent)
+CapturedPage::CapturedPage(const QWidget& page, QWidget* parent)
     : QWidget(parent)
+    , m_page(page)
 {
     setProperty("kind", QStringLiteral("picturebox"));
     setBackground(this, Qt::white);
 }
 
-void CapturedPage::setPicture(const QPicture& picture)
-{
-    m_picture = picture;
-    update();
-}
-
 void CapturedPage::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPicture(0, 0, m_picture);
+    paintPagePanel(painter, m_page);
 }
 
 PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
@@ -125,7 +121,7 @@ void PrintedSheetWindow::buildControls()
     placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
 
     // The capture surface holds the recorded page; it is never shown over the panel.
-    m_picture2 = new CapturedPage(this);
+    m_picture2 = new CapturedPage(*m_picture1, this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
     m_picture2->hide();
@@ -220,21 +216,10 @@ void PrintedSheetWindow::letEventsRun()
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-QPicture PrintedSheetWindow::capturePage()
-{
-    QPicture picture;
-    QPainter painter(&picture);
-    m_picture1->render(&painter, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
-    painter.end();
-    return picture;
-}
-
 bool PrintedSheetWindow::printPage(PrintJob job)
 {
     // Keeps a caret or focus frame off the paper.
     m_picture1->setFocus();
-    const QPicture page = capturePage();
-    m_picture2->setPicture(page);
 
     bool ok = false;
     std::unique_ptr<QPrinter> printer = m_printerFactory ? m_printerFactory() : nullptr;
@@ -246,7 +231,10 @@ bool PrintedSheetWindow::printPage(PrintJob job)
         printer->setPageSize(QPageSize(QPageSize::Letter));
         QPainter painter;
         if (painter.begin(printer.get())) {
-            painter.drawPicture(0, 0, page);
+            // Panel pixels onto device pixels: the page panel is exactly the sheet of paper.
+            const double scale = printer->logicalDpiX() / static_cast<double>(m_picture1->logicalDpiX());
+            painter.scale(scale, scale);
+            paintPagePanel(painter, *m_picture1);
             ok = painter.end();
             ok = ok && printer->printerState() != QPrinter::Error && printer->printerState() != QPrinter::Aborted;
         }

@@ -3,7 +3,6 @@
 // that panel as vectors, and stays up showing the page's upper part with two buttons.
 #include "printed_sheet.h"
 
-#include <QPicture>
 #include <QString>
 #include <QWidget>
 
@@ -22,18 +21,17 @@ class Shell;
 class LineWidget;
 class SvgPicture;
 
-// Picture2: keeps the last captured page and can show it.
+// Picture2: the capture surface. It draws the page panel exactly as it goes to paper, so
+// showing it shows the printed page; printing itself draws the panel straight to the printer.
 class CapturedPage final : public QWidget {
 public:
-    explicit CapturedPage(QWidget* parent = nullptr);
-    void setPicture(const QPicture& picture);
-    const QPicture& picture() const { return m_picture; }
+    CapturedPage(const QWidget& page, QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPicture m_picture;
+    const QWidget& m_page;
 };
 
 class PrintedSheetWindow final : public QWidget, private PrintedSheetHost {
@@ -55,8 +53,8 @@ public:
 
     const PrintedSheet& sheet() const { return m_sheet; }
     QWidget* pagePanel() const { return m_picture1; }
-    // Records the page panel with every shown control as vectors, beyond the screen too.
-    QPicture capturePage();
+    // Captures the page panel as it is shown and prints it on one letter page.
+    bool printPage(PrintJob job) override;
     int pagesPrinted() const { return m_pagesPrinted; }
 
 signals:
@@ -71,7 +69,6 @@ protected:
 private:
     void render(const PrintedPageView& view) override;
     void letEventsRun() override;
-    bool printPage(PrintJob job) override;
     void reportPrinterUnavailable() override;
 
     void runPendingActivation();

@@ -2,10 +2,14 @@
 // answers, and every way the printer can fail is reported once with the setup screen back.
 #include "sheets/printed/printed_window.h"
 
+#include "sheets/printed/page_painter.h"
+
 #include "common/random_source.h"
 #include "settings/shell.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QLineEdit>
 #include <QPrinter>
 #include <QProcess>
@@ -251,6 +255,56 @@ TEST_F(PrintToPdf, divisionsShowThePictureLeftOfTheDivisor)
         EXPECT_LT(image->geometry().right(), divisor->geometry().left() + divisor->width()) << k;
         EXPECT_EQ(image->geometry().top(), divisor->geometry().top()) << k;
     }
+}
+
+bool darkNear(const QImage& image, int x, int y)
+{
+    // Antialiased edges fall a pixel either way; a shifted or missing glyph does not.
+    for (int dy = -1; dy <= 1; ++dy) {
+        for (int dx = -1; dx <= 1; ++dx) {
+            const int px = x + dx;
+            const int py = y + dy;
+            if (px >= 0 && py >= 0 && px < image.width() && py < image.height() && qGray(image.pixel(px, py)) < 128)
+                return true;
+        }
+    }
+    return false;
+}
+
+// Dark pixels of either picture with nothing dark near them in the other, against all dark
+// pixels of the screen.
+double darkMismatch(const QImage& screen, const QImage& paper)
+{
+    long dark = 0;
+    long mismatched = 0;
+    for (int y = 0; y < screen.height(); ++y) {
+        for (int x = 0; x < screen.width(); ++x) {
+            const bool a = qGray(screen.pixel(x, y)) < 128;
+            const bool b = qGray(paper.pixel(x, y)) < 128;
+            dark += a ? 1 : 0;
+            if ((a && !darkNear(paper, x, y)) || (b && !darkNear(screen, x, y)))
+                ++mismatched;
+        }
+    }
+    return dark == 0 ? 1.0 : static_cast<double>(mismatched) / static_cast<double>(dark);
+}
+
+TEST_F(PrintToPdf, paperShowsWhatTheScreenShows)
+{
+    shell.m_state.settings.testType = static_cast<int16_t>(TestType::MultiplyDivide);
+    showLikeStart();
+    ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
+
+    QWidget* panel = window.pagePanel();
+    const QImage screen = panel->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage paper(screen.size(), QImage::Format_RGB32);
+    paper.setDevicePixelRatio(screen.devicePixelRatio());
+    paper.fill(Qt::red);
+    {
+        QPainter painter(&paper);
+        paintPagePanel(painter, *panel);
+    }
+    EXPECT_LT(darkMismatch(screen, paper), 0.01);
 }
 
 } // namespace
