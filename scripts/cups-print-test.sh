@@ -88,6 +88,7 @@ ServerBin /usr/lib/cups
 DataDir /usr/share/cups
 FileDevice No
 SystemGroup root
+Printcap $work/printcap
 CONF
 
 cupsd -f -c "$work/etc/cupsd.conf" -s "$work/etc/cups-files.conf" > "$work/log/cupsd.out" 2>&1 &
@@ -105,7 +106,10 @@ if [ -z "$running" ]; then
 fi
 say "private cupsd running (pid $cupsd_pid, socket $sock)"
 
-lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o printer-error-policy=abort-job > "$work/log/lpadmin.out" 2>&1 \
+# CUPS-PDF takes PostScript. The default PDF-to-PostScript step turns the page's embedded
+# TrueType text into glyph drawings without their characters: fine on paper, unreadable to
+# pdftotext. The cairo renderer keeps the glyph names, so the words survive to the PDF.
+lpadmin -p "$queue" -E -v cups-pdf:/ -P "$ppd" -o printer-error-policy=abort-job -o pdftops-renderer-default=pdftocairo > "$work/log/lpadmin.out" 2>&1 \
     || { cat "$work/log/lpadmin.out"; fail "lpadmin could not add the CUPS-PDF printer"; }
 lpadmin -d "$queue" >> "$work/log/lpadmin.out" 2>&1 || { cat "$work/log/lpadmin.out"; fail "lpadmin could not make $queue the default"; }
 lpstat -d | grep -q "$queue" || fail "$queue is not the default printer: $(lpstat -d 2>&1)"
