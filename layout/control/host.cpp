@@ -15,6 +15,15 @@ void Events::FinishedResize() {}
 void Events::BeginResize() {}
 
 namespace {
+// A stored value equals its default when both are numbers of the same value (1024 and 1024.0,
+// True and -1), as the platform compares them; otherwise by type and value.
+bool equalsDefault(const Value& value, const Value& defaultValue)
+{
+    if (value.isNumber() && defaultValue.isNumber())
+        return value.toDouble() == defaultValue.toDouble();
+    return value == defaultValue;
+}
+
 bool sameKey(std::string_view a, std::string_view b)
 {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -45,7 +54,7 @@ Value MemoryPropertyBag::read(std::string_view key, const Value& defaultValue)
 void MemoryPropertyBag::write(std::string_view key, const Value& value, const Value& defaultValue)
 {
     auto it = std::find_if(m_entries.begin(), m_entries.end(), [&](const auto& e) { return sameKey(e.first, key); });
-    if (value == defaultValue) {
+    if (equalsDefault(value, defaultValue)) {
         if (it != m_entries.end())
             m_entries.erase(it);
         return;

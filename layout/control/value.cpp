@@ -1,9 +1,9 @@
 #include <kelvaneuc/value.h>
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <limits>
+#include <system_error>
 
 namespace kelvane {
 
@@ -60,18 +60,32 @@ double roundHalfEven(double v)
     return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
 }
 
+// Locale-independent: a host program may have switched the C locale to one with a decimal
+// comma, and "2.5" must still read as two and a half.
 bool parseNumber(const std::string& text, double& out)
 {
     const char* begin = text.c_str();
-    while (*begin == ' ' || *begin == '\t')
+    const char* end = begin + text.size();
+    while (begin < end && (*begin == ' ' || *begin == '\t'))
         ++begin;
-    if (*begin == '\0')
+    while (end > begin && (end[-1] == ' ' || end[-1] == '\t'))
+        --end;
+    if (begin < end && *begin == '+' && end - begin > 1 && begin[1] != '-')
+        ++begin;
+    if (begin == end)
         return false;
-    char* end = nullptr;
-    out = std::strtod(begin, &end);
-    while (end && (*end == ' ' || *end == '\t'))
-        ++end;
-    return end && *end == '\0' && std::isfinite(out);
+    const auto [ptr, ec] = std::from_chars(begin, end, out, std::chars_format::general);
+    if (ec == std::errc::result_out_of_range && ptr == end) {
+        // Too small to hold reads as zero; too large is the platform's overflow.
+        const std::string_view digits(begin, static_cast<std::size_t>(end - begin));
+        const auto e = digits.find_first_of("eE");
+        if (e != std::string_view::npos && e + 1 < digits.size() && digits[e + 1] == '-') {
+            out = 0.0;
+            return true;
+        }
+        throw Failure(err::Overflow);
+    }
+    return ec == std::errc() && ptr == end && std::isfinite(out);
 }
 } // namespace
 
@@ -142,8 +156,8 @@ std::string Value::toString() const
         if (*d == 0.0)
             return "0";
         char buffer[64];
-        std::snprintf(buffer, sizeof buffer, "%.15g", *d);
-        return buffer;
+        const auto result = std::to_chars(buffer, buffer + sizeof buffer, *d, std::chars_format::general, 15);
+        return std::string(buffer, result.ptr);
     }
     throw Failure(err::TypeMismatch);
 }

@@ -644,6 +644,8 @@ FakeForm::FakeForm(std::string typeName, std::string name, Box box)
     for (const char* method : members.methods)
         m_form->m_methods.insert_or_assign(method, true);
     m_form->define("Name", name);
+    m_form->m_controlsCollection = std::make_shared<FakeCollection>("Object");
+    m_form->m_controlsCollection->view(m_form);
 }
 
 FakeRef FakeForm::add(std::string_view typeName, std::string_view name, Box box, const FakeRef& container, int32_t page)
