@@ -1,6 +1,9 @@
 # Warnings as errors on our own code only; Qt and GoogleTest headers come in as system headers.
+# GCC 12's optimiser reports false positives inside libstdc++ (std::string copies) for these;
+# they stay visible as warnings without failing an optimised build.
 function(zorvix_warnings target)
-  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror
+    $<$<CXX_COMPILER_ID:GNU>:-Wno-error=restrict -Wno-error=stringop-overflow -Wno-error=array-bounds -Wno-error=maybe-uninitialized>)
 endfunction()
 
 # A GoogleTest executable registered with CTest. Usage:

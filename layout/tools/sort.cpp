@@ -52,42 +52,57 @@ Result<> KelvaneUC::Sort(std::vector<double>& aryKey0, std::vector<double>& aryK
         return makeError(err::Overflow);
 
     const std::size_t count = static_cast<std::size_t>(n) + 1;
-    std::vector<int32_t> index(count);
-    std::iota(index.begin(), index.end(), 0);
-    const double* k0 = aryKey0.data();
-    const double* k1 = aryKey1.data();
-    const double* k2 = aryKey2.data();
-    std::sort(index.begin(), index.end(), [k0, k1, k2](int32_t a, int32_t b) {
-        if (int c = compareKeys(k0[a], k0[b]))
+    // Sorting the keys together with their starting position keeps the comparisons in cache.
+    struct Entry {
+        double k0, k1, k2;
+        int32_t start;
+    };
+    std::vector<Entry> entries(count);
+    for (std::size_t i = 0; i < count; ++i)
+        entries[i] = Entry{aryKey0[i], aryKey1[i], aryKey2[i], static_cast<int32_t>(i)};
+    std::sort(entries.begin(), entries.end(), [](const Entry& a, const Entry& b) {
+        if (int c = compareKeys(a.k0, b.k0))
             return c < 0;
-        if (int c = compareKeys(k1[a], k1[b]))
+        if (int c = compareKeys(a.k1, b.k1))
             return c < 0;
-        if (int c = compareKeys(k2[a], k2[b]))
+        if (int c = compareKeys(a.k2, b.k2))
             return c < 0;
-        return a < b;
+        return a.start < b.start;
     });
     if (d->reverseNext) {
         d->reverseNext = false;
-        std::reverse(index.begin(), index.end());
+        std::reverse(entries.begin(), entries.end());
     }
+    std::vector<int32_t> index(count);
+    for (std::size_t i = 0; i < count; ++i)
+        index[i] = entries[i].start;
 
-    // Rearrange the keys by exchanges, as a caller passing one array twice expects: where an
-    // input element now stands, and which input element stands at each place.
-    std::vector<int32_t> whereIs(count);
-    std::vector<int32_t> whoIsAt(count);
-    std::iota(whereIs.begin(), whereIs.end(), 0);
-    std::iota(whoIsAt.begin(), whoIsAt.end(), 0);
-    for (std::size_t i = 0; i < count; ++i) {
-        const auto c = static_cast<std::size_t>(whereIs[static_cast<std::size_t>(index[i])]);
-        if (c != i) {
-            std::swap(aryKey0[i], aryKey0[c]);
-            std::swap(aryKey1[i], aryKey1[c]);
-            std::swap(aryKey2[i], aryKey2[c]);
-            const int32_t movedOut = whoIsAt[i];
-            whoIsAt[c] = movedOut;
-            whereIs[static_cast<std::size_t>(movedOut)] = static_cast<int32_t>(c);
-            whoIsAt[i] = index[i];
-            whereIs[static_cast<std::size_t>(index[i])] = static_cast<int32_t>(i);
+    const bool aliased = &aryKey0 == &aryKey1 || &aryKey0 == &aryKey2 || &aryKey1 == &aryKey2;
+    if (!aliased) {
+        for (std::size_t i = 0; i < count; ++i) {
+            aryKey0[i] = entries[i].k0;
+            aryKey1[i] = entries[i].k1;
+            aryKey2[i] = entries[i].k2;
+        }
+    } else {
+        // One array passed twice is rearranged by exchanges, as such callers expect: an
+        // exchange made twice in the same array undoes itself.
+        std::vector<int32_t> whereIs(count);
+        std::vector<int32_t> whoIsAt(count);
+        std::iota(whereIs.begin(), whereIs.end(), 0);
+        std::iota(whoIsAt.begin(), whoIsAt.end(), 0);
+        for (std::size_t i = 0; i < count; ++i) {
+            const auto c = static_cast<std::size_t>(whereIs[static_cast<std::size_t>(index[i])]);
+            if (c != i) {
+                std::swap(aryKey0[i], aryKey0[c]);
+                std::swap(aryKey1[i], aryKey1[c]);
+                std::swap(aryKey2[i], aryKey2[c]);
+                const int32_t movedOut = whoIsAt[i];
+                whoIsAt[c] = movedOut;
+                whereIs[static_cast<std::size_t>(movedOut)] = static_cast<int32_t>(c);
+                whoIsAt[i] = index[i];
+                whereIs[static_cast<std::size_t>(index[i])] = static_cast<int32_t>(i);
+            }
         }
     }
     d->indexArray = std::move(index);
