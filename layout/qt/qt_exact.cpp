@@ -1,0 +1,140 @@
+#include "qt_exact.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QPointer>
+#include <QWidget>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace kelvane::qt {
+
+namespace {
+
+struct ScalarEntry {
+    double exact;
+    int applied;
+};
+
+struct Entry {
+    QRectF exact;
+    QRect applied;
+};
+
+// Entries go when their widget does.
+class ExactStore final : public QObject {
+public:
+    explicit ExactStore(QObject* parent) : QObject(parent) {}
+    QHash<const QObject*, Entry> entries;
+    QHash<QPair<const QObject*, quint32>, ScalarEntry> scalars;
+    void track(QObject* widget)
+    {
+        connect(widget, &QObject::destroyed, this, &ExactStore::drop, Qt::UniqueConnection);
+    }
+    void drop(QObject* object)
+    {
+        entries.remove(object);
+        scalars.removeIf([object](auto it) { return it.key().first == object; });
+    }
+};
+
+ExactStore* store()
+{
+    static QPointer<ExactStore> instance;
+    if (!instance && QCoreApplication::instance())
+        instance = new ExactStore(QCoreApplication::instance());
+    return instance;
+}
+
+// Pixel positions stay well inside int; anything beyond is clamped, never undefined.
+int edge(double v)
+{
+    constexpr double limit = 1 << 24;
+    if (!std::isfinite(v))
+        return 0;
+    return static_cast<int>(std::floor(std::clamp(v, -limit, limit) + 0.5));
+}
+
+QRect current(const QWidget* widget)
+{
+    return widget->isWindow() ? widget->frameGeometry() : widget->geometry();
+}
+
+} // namespace
+
+QRect roundEdges(const QRectF& exact)
+{
+    const int left = edge(exact.x());
+    const int top = edge(exact.y());
+    const int right = edge(exact.x() + exact.width());
+    const int bottom = edge(exact.y() + exact.height());
+    return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
+}
+
+QRectF exactGeometry(const QWidget* widget)
+{
+    const QRect now = current(widget);
+    if (ExactStore* s = store()) {
+        auto it = s->entries.constFind(widget);
+        if (it != s->entries.constEnd() && it->applied == now)
+            return it->exact;
+    }
+    return QRectF(now);
+}
+
+void setExactGeometry(QWidget* widget, const QRectF& exact)
+{
+    const QRect target = roundEdges(exact);
+    if (widget->isWindow()) {
+        // The frame is what the caller placed; the client area sits inside it.
+        const QRect frame = widget->frameGeometry();
+        const QRect client = widget->geometry();
+        const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
+                               frame.right() - client.right(), frame.bottom() - client.bottom());
+        const QRect inner = target.marginsRemoved(margins);
+        widget->setGeometry(QRect(inner.topLeft(), QSize(std::max(0, inner.width()), std::max(0, inner.height()))));
+    } else if (widget->geometry() != target) {
+        widget->setGeometry(target);
+    }
+    ExactStore* s = store();
+    if (!s)
+        return;
+    const QRect now = current(widget);
+    if (now != target) {
+        // The widget refused (size limits, a window manager): its real place is the truth.
+        s->entries.remove(widget);
+        return;
+    }
+    s->track(widget);
+    s->entries.insert(widget, Entry{exact, now});
+}
+
+void forgetExactGeometry(const QWidget* widget)
+{
+    if (ExactStore* s = store())
+        s->entries.remove(widget);
+}
+
+double exactScalar(const QObject* object, quint32 key, int current)
+{
+    if (ExactStore* s = store()) {
+        auto it = s->scalars.constFind(qMakePair(object, key));
+        if (it != s->scalars.constEnd() && it->applied == current)
+            return it->exact;
+    }
+    return current;
+}
+
+int setExactScalar(QObject* object, quint32 key, double exact)
+{
+    const int applied = edge(exact);
+    if (ExactStore* s = store()) {
+        s->track(object);
+        s->scalars.insert(qMakePair(static_cast<const QObject*>(object), key), ScalarEntry{exact, applied});
+    }
+    return applied;
+}
+
+} // namespace kelvane::qt

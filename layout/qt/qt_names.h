@@ -1,0 +1,19 @@
+#pragma once
+// Member names match without regard to letter case, as the platform's late binding does.
+#include <string_view>
+
+namespace kelvane::qt {
+
+constexpr char lowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+constexpr bool sameName(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (lowerAscii(a[i]) != lowerAscii(b[i]))
+            return false;
+    return true;
+}
+
+} // namespace kelvane::qt
