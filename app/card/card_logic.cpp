@@ -47,12 +47,12 @@ std::string CardLogic::completionText(int problemCount)
 
 void CardLogic::setAnswer(std::string text)
 {
-    if (text.size() > std::size_t(kAnswerMaxLength))
-        text.resize(kAnswerMaxLength);
+    if (text.size() > std::size_t(kCardAnswerMaxLength))
+        text.resize(kCardAnswerMaxLength);
     m_screen.answer = std::move(text);
 }
 
-void CardLogic::showFace(Face face) { m_screen.face = face; }
+void CardLogic::showFace(CardFace face) { m_screen.face = face; }
 
 void CardLogic::formActivate()
 {
@@ -63,7 +63,7 @@ void CardLogic::formActivate()
     m_screen.checkVisible = false;
     m_shell.hideSetup();
     m_screen.minusKeyVisible = s.minOperand < 0;
-    m_screen.newProbCaption = kStartCaption;
+    m_screen.newProbCaption = kCardStartCaption;
     m_screen.triesCaption = m_screen.numRightCaption = m_screen.numskipCaption = "0";
     m_screen.answer.clear();
     // The picture is hidden for every type but divide, so a change of type never leaves
@@ -86,8 +86,8 @@ void CardLogic::startOfTestReset()
     m_screen.skipVisible = true;
     m_screen.tryagainVisible = false;
     m_screen.answerBackground = card_colour::white;
-    showFace(Face::Thinking);
-    m_screen.newProbCaption = kNewProblemCaption;
+    showFace(CardFace::Thinking);
+    m_screen.newProbCaption = kCardNewProblemCaption;
     m_screen.numRightCaption = m_screen.numskipCaption = m_screen.triesCaption = "0";
     m_test.numRight = m_test.numTried = m_test.numSkipped = 0;
     m_screen.timerbarWidth = 1;
@@ -98,7 +98,7 @@ void CardLogic::startOfTestReset()
 void CardLogic::runNextProblem()
 {
     const DrillSettings& s = m_shell.state().settings;
-    if (m_screen.newProbCaption == kStartCaption) {
+    if (m_screen.newProbCaption == kCardStartCaption) {
         startOfTestReset();
         if (s.problemCount <= 0) {
             // Nothing to ask: the test is over as soon as it starts.
@@ -116,7 +116,7 @@ void CardLogic::endTest()
     m_screen.testClockOn = false;
     m_screen.checkVisible = false;
     m_screen.skipVisible = false;
-    m_screen.newProbCaption = kStartCaption;
+    m_screen.newProbCaption = kCardStartCaption;
     // A delay still pending from an earlier CHECK would otherwise start a new test by itself.
     m_screen.autoNewProbOn = false;
 }
@@ -164,17 +164,17 @@ void CardLogic::checkClick()
     const double a = readNumber(m_screen.digit0);
     const double b = readNumber(m_screen.digit1);
     const double v = readNumber(m_screen.answer);
-    if (v == expectedAnswer(a, b, m_screen.sign, s.testType)) {
-        showFace(Face::Grinning);
+    if (v == expectedCardAnswer(a, b, m_screen.sign, s.testType)) {
+        showFace(CardFace::Grinning);
         if (!m_test.retryMode) {
             bump(m_test.numRight);
             m_screen.numRightCaption = writeNumber(m_test.numRight);
         }
-        m_screen.autoNewProbInterval = kRightDelay;
+        m_screen.autoNewProbInterval = kCardRightDelay;
         m_screen.answerBackground = card_colour::white;
     } else {
-        showFace(Face::Howling);
-        m_screen.autoNewProbInterval = kWrongDelay;
+        showFace(CardFace::Howling);
+        m_screen.autoNewProbInterval = kCardWrongDelay;
         m_screen.answerBackground = card_colour::red;
         // The run's queue is full at 100: further misses are not queued.
         if (m_test.numMissed < kCardListCapacity) {
@@ -204,10 +204,10 @@ void CardLogic::autoNewProbTick()
     const bool running = m_screen.windowVisible && m_screen.autoNewProbOn;
     m_screen.autoNewProbOn = false;
     // Only a test in progress moves on; a late tick never starts a test or touches a hidden window.
-    if (!running || m_screen.newProbCaption != kNewProblemCaption || m_test.retryMode)
+    if (!running || m_screen.newProbCaption != kCardNewProblemCaption || m_test.retryMode)
         return;
     runNextProblem();
-    showFace(Face::Thinking);
+    showFace(CardFace::Thinking);
     if (m_screen.answerBackground == card_colour::red)
         m_screen.answerBackground = card_colour::white;
 }
@@ -254,7 +254,7 @@ void CardLogic::tryagainClick()
     m_screen.sign = entry->sign;
     m_screen.signVisible = entry->sign != "/";
     m_screen.divideSignVisible = entry->sign == "/";
-    showFace(Face::Thinking);
+    showFace(CardFace::Thinking);
     requestAnswerFocus();
 }
 
@@ -266,7 +266,7 @@ void CardLogic::testLengthTick(bool twoKeyReleased)
     const double limit = double(state.settings.timeLimitMinutes) * 60.0;
     if (limit <= 0 || state.elapsedSeconds >= limit) {
         m_screen.testClockOn = false;
-        m_screen.newProbCaption = kStartCaption;
+        m_screen.newProbCaption = kCardStartCaption;
         m_screen.timerbarColour = card_colour::red;
         m_screen.timerbarVisible = true;
         m_screen.checkVisible = false;
@@ -275,9 +275,9 @@ void CardLogic::testLengthTick(bool twoKeyReleased)
         m_screen.autoNewProbOn = false;
     } else {
         state.elapsedSeconds += 0.5f;
-        const double width = std::floor(double(state.elapsedSeconds) * kTrackLength / limit);
-        m_screen.timerbarWidth = int(std::clamp(width, 0.0, double(kTrackLength)));
-        if (m_screen.timerbarWidth > kDarkGreenFrom)
+        const double width = std::floor(double(state.elapsedSeconds) * kCardTrackLength / limit);
+        m_screen.timerbarWidth = int(std::clamp(width, 0.0, double(kCardTrackLength)));
+        if (m_screen.timerbarWidth > kCardDarkGreenFrom)
             m_screen.timerbarColour = card_colour::darkGreen;
     }
     if (twoKeyReleased) {

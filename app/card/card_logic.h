@@ -41,7 +41,7 @@ private:
     void runNextProblem();
     void startOfTestReset();
     void endTest();
-    void showFace(Face face);
+    void showFace(CardFace face);
     void requestAnswerFocus() { ++m_screen.answerFocusRequests; }
     void setAnswer(std::string text);
 

@@ -35,7 +35,7 @@ const QColor kKeyGrey(224, 224, 224);
 const QColor kCardInk(255, 255, 255);
 const QColor kTrackGrey(212, 208, 200);
 
-QColor toQColor(Rgb c) { return QColor(c.r, c.g, c.b); }
+QColor toQColor(CardRgb c) { return QColor(c.r, c.g, c.b); }
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
 
 QString faceResource(int index)
@@ -194,14 +194,14 @@ void CardWindow::build()
 
     m_testLength = new QTimer(this);
     m_testLength->setObjectName(QStringLiteral("Test_LengthT"));
-    m_testLength->setInterval(kClockInterval);
+    m_testLength->setInterval(kCardClockInterval);
     connect(m_testLength, &QTimer::timeout, this, [this] {
         const bool released = m_twoKey->poll();
         forward([&] { m_logic.testLengthTick(released); });
     });
     m_autoNewProb = new QTimer(this);
     m_autoNewProb->setObjectName(QStringLiteral("Auto_New_Prob"));
-    m_autoNewProb->setInterval(kClockInterval);
+    m_autoNewProb->setInterval(kCardClockInterval);
     connect(m_autoNewProb, &QTimer::timeout, this, [this] { forward([&] { m_logic.autoNewProbTick(); }); });
 
     m_twoKey = new KeyReleaseTracker(Qt::Key_2, this);
@@ -256,7 +256,7 @@ void CardWindow::render()
     // wherever the layout control has scaled it.
     const QRect track = m_track->geometry();
     QRect bar = track;
-    bar.setWidth(int(std::lround(double(track.width()) * s.timerbarWidth / kTrackLength)));
+    bar.setWidth(int(std::lround(double(track.width()) * s.timerbarWidth / kCardTrackLength)));
     m_timerbar->setGeometry(bar);
     setBackground(m_timerbar, toQColor(s.timerbarColour));
     m_timerbar->setVisible(s.timerbarVisible && bar.width() > 0);

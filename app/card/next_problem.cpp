@@ -50,7 +50,7 @@ double redrawNonZero(const DrillSettings& s, RandomSource& random)
     const double span = double(s.maxOperand) - (double(s.minOperand) + 2) + 1;
     if (low == 0 && (span == 0 || span == 1))
         return nonZeroFallback(s);
-    for (int i = 0; i < kMaxRedraws; ++i) {
+    for (int i = 0; i < kCardMaxRedraws; ++i) {
         const double v = drawFromRange(random, low, span);
         if (v != 0)
             return v;
@@ -72,7 +72,7 @@ void avoidOnePair(Pair& p, const DrillSettings& s, RandomSource& random)
     const double span = double(s.maxOperand) - s.minOperand + 1;
     if (s.minOperand == 1 && (span == 1 || span == 0))
         return;
-    for (int i = 0; i < kMaxRedraws; ++i) {
+    for (int i = 0; i < kCardMaxRedraws; ++i) {
         const double v = plainDraw(s, random);
         if (v != 1) {
             p.first = v;
@@ -212,7 +212,7 @@ void nextProblem(CardTest& test, CardScreen& screen, const DrillSettings& settin
     ++screen.answerFocusRequests;
 }
 
-double expectedAnswer(double first, double second, const std::string& sign, int testType)
+double expectedCardAnswer(double first, double second, const std::string& sign, int testType)
 {
     if (sign == "+")
         return first + second;

@@ -9,7 +9,7 @@ struct DrillSettings;
 class RandomSource;
 
 // A redraw that keeps missing gives up after this many tries and takes the fallback value.
-constexpr int kMaxRedraws = 1000;
+constexpr int kCardMaxRedraws = 1000;
 
 // Draws (or brings back a skipped) problem, places the emphasised number, applies the fix-ups
 // of the test type and shows the card with an empty, focused answer box. Reads the counters
@@ -18,6 +18,6 @@ void nextProblem(CardTest& test, CardScreen& screen, const DrillSettings& settin
 
 // The operation a card asks for, by its sign; a sign the card never carries falls back on the
 // test type. Used to check answers.
-double expectedAnswer(double first, double second, const std::string& sign, int testType);
+double expectedCardAnswer(double first, double second, const std::string& sign, int testType);
 
 } // namespace zorvix

@@ -25,7 +25,7 @@ protected:
 
     std::string rightAnswer() const
     {
-        return writeNumber(expectedAnswer(readNumber(screen().digit0), readNumber(screen().digit1), screen().sign,
+        return writeNumber(expectedCardAnswer(readNumber(screen().digit0), readNumber(screen().digit1), screen().sign,
                                           shell.state().settings.testType));
     }
     void answer(const std::string& text) { logic.answerEdited(text); }
@@ -97,7 +97,7 @@ TEST_F(CardLogicTest, fiveRightShowTheCompletionDialogThenIdle)
     for (int i = 1; i <= 5; ++i) {
         answerRight();
         logic.checkClick();
-        EXPECT_EQ(screen().face, Face::Grinning);
+        EXPECT_EQ(screen().face, CardFace::Grinning);
         EXPECT_EQ(screen().triesCaption, std::to_string(i));
         EXPECT_EQ(screen().numRightCaption, std::to_string(i));
         if (i < 5) {
@@ -105,7 +105,7 @@ TEST_F(CardLogicTest, fiveRightShowTheCompletionDialogThenIdle)
             EXPECT_EQ(screen().autoNewProbInterval, 600);
             logic.autoNewProbTick();
             EXPECT_FALSE(screen().autoNewProbOn);
-            EXPECT_EQ(screen().face, Face::Thinking);
+            EXPECT_EQ(screen().face, CardFace::Thinking);
         }
     }
     EXPECT_TRUE(screen().dialogVisible);
@@ -156,14 +156,14 @@ TEST_F(CardLogicTest, wrongAnswerQueuesTheCardAndRecolours)
     const CardEntry shown = card();
     answer("12abc99");
     logic.checkClick();
-    EXPECT_EQ(screen().face, Face::Howling);
+    EXPECT_EQ(screen().face, CardFace::Howling);
     EXPECT_EQ(screen().answerBackground, card_colour::red);
     EXPECT_EQ(screen().autoNewProbInterval, 1100);
     ASSERT_EQ(test().numMissed, 1);
     expectSameCard(test().missedList[0], shown);
     logic.autoNewProbTick();
     EXPECT_EQ(screen().answerBackground, card_colour::white);
-    EXPECT_EQ(screen().face, Face::Thinking);
+    EXPECT_EQ(screen().face, CardFace::Thinking);
 }
 
 TEST_F(CardLogicTest, eachCheckCountsATryAndNewProblemCountsNothing)
@@ -200,7 +200,7 @@ TEST_F(CardLogicTest, keypadAppendsAndEraseEmpties)
     EXPECT_EQ(screen().answer, "");
     answer(std::string(40000, '7'));
     logic.keypadClick(3);
-    EXPECT_EQ(screen().answer.size(), std::size_t(kAnswerMaxLength));
+    EXPECT_EQ(screen().answer.size(), std::size_t(kCardAnswerMaxLength));
 }
 
 class SkipPerType : public CardLogicTest, public ::testing::WithParamInterface<int16_t> {};
@@ -377,7 +377,7 @@ TEST_F(CardLogicTest, oneMinuteBarGrowsTurnsDarkThenRed)
     const struct {
         int ticks; // total ticks so far
         int width;
-        Rgb colour;
+        CardRgb colour;
     } rows[] = {{1, 39, card_colour::brightGreen},
                 {76, 2973, card_colour::brightGreen},
                 {77, 3012, card_colour::darkGreen},
@@ -474,7 +474,7 @@ TEST_F(CardLogicTest, missedCardAfterReopeningIsShownWithItsOwnSign)
     EXPECT_FALSE(screen().divideSignVisible);
     answer(writeNumber(added.first + added.second));
     logic.checkClick();
-    EXPECT_EQ(screen().face, Face::Grinning);
+    EXPECT_EQ(screen().face, CardFace::Grinning);
 }
 
 TEST_F(CardLogicTest, moreNotAllPlacesEveryFourthAcrossTests)

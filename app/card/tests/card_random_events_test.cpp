@@ -62,7 +62,7 @@ public:
     std::string rightAnswer() const
     {
         const CardScreen& sc = m_logic.screen();
-        return writeNumber(expectedAnswer(readNumber(sc.digit0), readNumber(sc.digit1), sc.sign,
+        return writeNumber(expectedCardAnswer(readNumber(sc.digit0), readNumber(sc.digit1), sc.sign,
                                           m_shell.state().settings.testType));
     }
 
@@ -106,8 +106,8 @@ public:
         if (tick && hidden) {
             ASSERT_EQ(m_logic.screen(), before) << "a tick touched the hidden window, event " << m_count;
         }
-        if (tick && before.newProbCaption == kStartCaption) {
-            ASSERT_EQ(m_logic.screen().newProbCaption, kStartCaption) << "a tick started a test, event " << m_count;
+        if (tick && before.newProbCaption == kCardStartCaption) {
+            ASSERT_EQ(m_logic.screen().newProbCaption, kCardStartCaption) << "a tick started a test, event " << m_count;
             ASSERT_EQ(m_logic.test().numTried, beforeTest.numTried);
         }
         checkInvariants();
@@ -135,20 +135,20 @@ public:
         ASSERT_LE(t.numMissed, kCardListCapacity);
         ASSERT_LE(t.iwrongprob, t.numMissed);
         ASSERT_LE(t.numRight, t.numTried);
-        if (sc.newProbCaption == kNewProblemCaption) {
+        if (sc.newProbCaption == kCardNewProblemCaption) {
             ASSERT_LT(t.numTried, s.problemCount) << "a running test outlived its count, event " << m_count;
         }
         ASSERT_GE(t.emphasisCycle, 0);
         ASSERT_LE(t.emphasisCycle, 4);
-        ASSERT_LE(sc.answer.size(), std::size_t(kAnswerMaxLength));
+        ASSERT_LE(sc.answer.size(), std::size_t(kCardAnswerMaxLength));
         ASSERT_GE(sc.timerbarWidth, 0);
-        ASSERT_LE(sc.timerbarWidth, kTrackLength);
+        ASSERT_LE(sc.timerbarWidth, kCardTrackLength);
         if (!sc.windowVisible) {
             ASSERT_FALSE(sc.testClockOn) << "event " << m_count;
             ASSERT_FALSE(sc.autoNewProbOn) << "event " << m_count;
             ASSERT_FALSE(sc.dialogVisible);
         }
-        if (sc.newProbCaption == kStartCaption) {
+        if (sc.newProbCaption == kCardStartCaption) {
             ASSERT_FALSE(sc.autoNewProbOn) << "event " << m_count;
         }
         if (sc.windowVisible && sc.digitsVisible && sc.sign == "/" && !sc.digit0.empty()) {

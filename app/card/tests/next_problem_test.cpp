@@ -56,7 +56,7 @@ TEST_P(GeneratorTable, showsTheFixedUpCard)
     if (screen.sign == "/") {
         EXPECT_NE(b, 0.0);
     }
-    const double answer = expectedAnswer(a, b, screen.sign, c.type);
+    const double answer = expectedCardAnswer(a, b, screen.sign, c.type);
     EXPECT_EQ(answer, std::floor(answer));
 }
 
@@ -102,7 +102,7 @@ TEST(Generator, stuckRedrawsDrawABoundedNumberOfValues)
         CardTest test;
         CardScreen screen;
         nextProblem(test, screen, settings, random);
-        EXPECT_LE(random.drawn(), std::size_t(2 + kMaxRedraws)) << type;
+        EXPECT_LE(random.drawn(), std::size_t(2 + kCardMaxRedraws)) << type;
     }
 }
 
