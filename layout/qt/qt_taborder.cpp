@@ -65,8 +65,9 @@ Order& reconcile(QWidget* window)
     return order;
 }
 
-// Threads the focusable controls through the focus chain in order, the first one right at the
-// front of the window's chain.
+// Threads the focusable controls through the focus chain in order, the first one right after
+// the window. Qt's chain is a ring and setTabOrder skips widgets without focus, so the window
+// takes focus for the moment: otherwise the ring's wrap-around makes "a before b" already true.
 void applyToFocusChain(QWidget* window, const Order& order)
 {
     std::vector<QWidget*> focusable;
@@ -75,22 +76,14 @@ void applyToFocusChain(QWidget* window, const Order& order)
             focusable.push_back(w.data());
     if (focusable.empty())
         return;
+    const Qt::FocusPolicy policy = window->focusPolicy();
+    if (policy == Qt::NoFocus)
+        window->setFocusPolicy(Qt::TabFocus);
+    QWidget::setTabOrder(window, focusable.front());
     for (std::size_t i = 1; i < focusable.size(); ++i)
         QWidget::setTabOrder(focusable[i - 1], focusable[i]);
-    // Focusable widgets still ahead of the first control go behind the last one.
-    QWidget* first = focusable.front();
-    std::vector<QWidget*> ahead;
-    int guard = 0;
-    for (QWidget* w = window->nextInFocusChain(); w && w != window && w != first && guard < kChainLimit;
-         w = w->nextInFocusChain(), ++guard) {
-        if (w->focusPolicy() != Qt::NoFocus && !first->isAncestorOf(w))
-            ahead.push_back(w);
-    }
-    QWidget* last = focusable.back();
-    for (QWidget* w : ahead) {
-        QWidget::setTabOrder(last, w);
-        last = w;
-    }
+    if (policy == Qt::NoFocus)
+        window->setFocusPolicy(policy);
 }
 
 } // namespace
