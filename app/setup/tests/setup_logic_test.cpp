@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 using namespace zorvix;
@@ -52,6 +53,8 @@ struct DivisionCase {
     const char* wantMaxText;
 };
 
+inline void PrintTo(const DivisionCase& c, std::ostream* os) { *os << c.name; }
+
 class DivisionRange : public ::testing::TestWithParam<DivisionCase> {};
 
 TEST_P(DivisionRange, zeroEndsMoveOnlyForDivisionTypes)
@@ -101,6 +104,8 @@ struct RangeCase {
     const char* wantMinText;
     const char* wantMaxText;
 };
+
+inline void PrintTo(const RangeCase& c, std::ostream* os) { *os << c.name; }
 
 class RangePairing : public ::testing::TestWithParam<RangeCase> {};
 
@@ -166,6 +171,8 @@ struct CountCase {
     const char* wantText;
 };
 
+inline void PrintTo(const CountCase& c, std::ostream* os) { *os << c.name; }
+
 class ProblemCount : public ::testing::TestWithParam<CountCase> {};
 
 TEST_P(ProblemCount, editsAreTakenAndLeavingClampsPerMethod)
@@ -219,6 +226,8 @@ struct MethodCase {
     int wantCount;
     const char* wantText;
 };
+
+inline void PrintTo(const MethodCase& c, std::ostream* os) { *os << c.name; }
 
 class MethodCount : public ::testing::TestWithParam<MethodCase> {};
 
@@ -301,6 +310,8 @@ struct MinutesCase {
     const char* typed;
     int want;
 };
+
+inline void PrintTo(const MinutesCase& c, std::ostream* os) { *os << c.typed; }
 
 class Minutes : public ::testing::TestWithParam<MinutesCase> {};
 

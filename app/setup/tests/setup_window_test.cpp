@@ -20,6 +20,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 
 using namespace zorvix;
 using zorvix::test::FakeShell;
@@ -142,6 +143,8 @@ struct Placement {
     double left, top, width, height;
     const char* caption;   // null: no caption to check
 };
+
+inline void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
 
 class Form1Layout : public Form1Test, public ::testing::WithParamInterface<Placement> {};
 

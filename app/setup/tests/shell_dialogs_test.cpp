@@ -18,6 +18,7 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
 
 using namespace zorvix;
 using zorvix::test::FakeShell;
@@ -102,6 +103,8 @@ struct PageCase {
     const char* family;
     std::vector<const char*> inOrder; // sentences that must appear, in this order
 };
+
+inline void PrintTo(const PageCase& c, std::ostream* os) { *os << c.name; }
 
 class HelpPages : public ShellDialogs, public ::testing::WithParamInterface<PageCase> {};
 
