@@ -53,7 +53,7 @@ void expectSameCard(const CardEntry& a, const CardEntry& b)
     EXPECT_EQ(a.sign, b.sign);
 }
 
-TEST_F(CardLogicTest, activationShowsIdleAndHidesSetup)
+TEST_F(CardLogicTest, activationShowsIdleWithTheStartingSign)
 {
     shell.settings().minOperand = -5;
     logic.formActivate();
@@ -67,10 +67,7 @@ TEST_F(CardLogicTest, activationShowsIdleAndHidesSetup)
     shell.settings().minOperand = 0;
     logic.formActivate();
     EXPECT_FALSE(screen().minusKeyVisible);
-}
 
-TEST_F(CardLogicTest, activationSetsStartingSignPerType)
-{
     const struct {
         int16_t type;
         const char* sign;
@@ -424,7 +421,12 @@ TEST_F(CardLogicTest, pendingDelayNeverStartsATest)
                 logic.testLengthTick(false);
             break;
         case Ending::LastCheck: logic.checkClick(); break;
-        case Ending::Return: logic.returnClick(); break;
+        case Ending::Return:
+            logic.returnClick();
+            EXPECT_FALSE(screen().digitsVisible);
+            EXPECT_EQ(shell.state().elapsedSeconds, 0.0f);
+            EXPECT_EQ(screen().timerbarWidth, 1);
+            break;
         }
         EXPECT_FALSE(screen().autoNewProbOn);
         EXPECT_FALSE(screen().testClockOn);
@@ -437,22 +439,6 @@ TEST_F(CardLogicTest, pendingDelayNeverStartsATest)
         EXPECT_EQ(test().numTried, ending == Ending::LastCheck ? 2 : 1);
     }
     EXPECT_EQ(shell.setupShown, 1);
-}
-
-TEST_F(CardLogicTest, returnHidesTheCardAndResetsTheClock)
-{
-    logic.formActivate();
-    logic.newProbClick();
-    for (int i = 0; i < 5; ++i)
-        logic.testLengthTick(false);
-    logic.returnClick();
-    EXPECT_FALSE(screen().windowVisible);
-    EXPECT_FALSE(screen().digitsVisible);
-    EXPECT_EQ(shell.state().elapsedSeconds, 0.0f);
-    EXPECT_EQ(screen().timerbarWidth, 1);
-    EXPECT_EQ(shell.setupShown, 1);
-    logic.newProbClick(); // a hidden window takes no clicks
-    EXPECT_FALSE(screen().testClockOn);
 }
 
 TEST_F(CardLogicTest, missedCardAfterReopeningIsShownWithItsOwnSign)
@@ -506,15 +492,6 @@ TEST_F(CardLogicTest, twoKeyPollEmptiesTheAnswer)
     logic.testLengthTick(true);
     EXPECT_EQ(screen().answer, "");
     EXPECT_EQ(screen().answerFocusRequests, focus + 1);
-}
-
-TEST_F(CardLogicTest, closingEndsTheProgram)
-{
-    logic.formActivate();
-    logic.newProbClick();
-    logic.formUnload();
-    EXPECT_EQ(shell.ended, 1);
-    EXPECT_FALSE(screen().testClockOn);
 }
 
 } // namespace

@@ -91,40 +91,6 @@ INSTANTIATE_TEST_SUITE_P(
         GeneratorCase{"divideInvertedRangeNeverByZero", 4, 2, -2, {0.4, 0.4, 0.2}, "/", "0", "/", "1", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(Generator, stuckRedrawsDrawABoundedNumberOfValues)
-{
-    for (const int16_t type : {0, 3, 4}) {
-        DrillSettings settings;
-        settings.testType = type;
-        settings.minOperand = 0;
-        settings.maxOperand = 0;
-        ScriptedRandom random({0.0});
-        CardTest test;
-        CardScreen screen;
-        nextProblem(test, screen, settings, random);
-        EXPECT_LE(random.drawn(), std::size_t(2 + kCardMaxRedraws)) << type;
-    }
-}
-
-TEST(Generator, bothTypesAlternateStrictly)
-{
-    for (const int16_t type : {2, 5}) {
-        DrillSettings settings;
-        settings.testType = type;
-        settings.minOperand = 2;
-        ScriptedRandom random({0.3, 0.6});
-        CardTest test;
-        CardScreen screen;
-        screen.sign = type == 2 ? "+" : "x";
-        std::string signs;
-        for (int i = 0; i < 6; ++i) {
-            nextProblem(test, screen, settings, random);
-            signs += screen.sign;
-        }
-        EXPECT_EQ(signs, type == 2 ? "-+-+-+" : "/x/x/x");
-    }
-}
-
 struct EmphasisCase {
     const char* name;
     int16_t type;
