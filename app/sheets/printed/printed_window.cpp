@@ -80,7 +80,6 @@ void CapturedPage::paintEvent(QPaintEvent*)
 
 PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
-    , m_shell(shell)
     , m_sheet(shell, *this)
     , m_printerFactory(&PrintedSheetWindow::defaultPrinter)
 {
@@ -120,7 +119,7 @@ void PrintedSheetWindow::buildControls()
     setBackground(m_picture1, Qt::white);
     placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
 
-    // The capture surface holds the recorded page; it is never shown over the panel.
+    // The capture surface draws the page as it goes to paper; it is never shown over the panel.
     m_picture2 = new CapturedPage(*m_picture1, this);
     m_picture2->setObjectName(QStringLiteral("Picture2"));
     placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);

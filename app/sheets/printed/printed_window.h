@@ -84,7 +84,6 @@ private:
         QLineEdit* answer = nullptr;
     };
 
-    Shell& m_shell;
     PrintedSheet m_sheet;
     PrinterFactory m_printerFactory;
     MessagePresenter m_messagePresenter;

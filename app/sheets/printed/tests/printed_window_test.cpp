@@ -24,6 +24,15 @@
 namespace zorvix {
 namespace {
 
+// No print server answers this process, whatever the machine has set up: the system has no
+// default printer here. Set before the first printer is made, as the print system reads it once.
+const bool kNoPrintServer = [] {
+    qputenv("CUPS_SERVER", "/nonexistent/zorvix-test/cups.sock");
+    qunsetenv("PRINTER");
+    qunsetenv("LPDEST");
+    return true;
+}();
+
 class TestShell final : public Shell {
 public:
     DrillState& state() override { return m_state; }
@@ -121,12 +130,7 @@ TEST_P(PrinterUnavailable, messageOnceWindowHiddenSetupBack)
 INSTANTIATE_TEST_SUITE_P(
     Failures, PrinterUnavailable,
     ::testing::Values(
-        // No print server answers here, so the system has no default printer.
-        BrokenPrinter{"noDefaultPrinter",
-                      [] {
-                          qputenv("CUPS_SERVER", "/nonexistent/zorvix-test/cups.sock");
-                          return PrintedSheetWindow::defaultPrinter();
-                      }},
+        BrokenPrinter{"noDefaultPrinter", [] { return kNoPrintServer ? PrintedSheetWindow::defaultPrinter() : nullptr; }},
         BrokenPrinter{"invalidPrinter",
                       [] {
                           auto printer = std::make_unique<QPrinter>();
