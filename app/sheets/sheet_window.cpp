@@ -114,7 +114,6 @@ void setShown(QWidget* widget, bool shown)
 
 SheetWindow::SheetWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
-    , m_shell(shell)
     , m_logic(shell)
 {
     initSheetResources();

@@ -46,7 +46,6 @@ private:
     void buildTimerBar();
     void render();
 
-    Shell& m_shell;
     SheetLogic m_logic;
     std::array<SlotControls, kOnScreenSlots> m_slots{};
     QPushButton* m_nsheet = nullptr;
