@@ -273,7 +273,9 @@ TEST(FakeForm, formAndControlsAreFreedTogether)
     {
         FakeForm form;
         const auto f = form.add("Frame", "F");
-        form.add("TextBox", "X", {}, f);
+        const auto x = form.add("TextBox", "X", {}, f);
+        x->set("Container", Value(form.ref())); // the log keeps the written object by identity only
+        EXPECT_EQ(x->accesses().back().object, form.ref()->identity());
         formAlive = form.form();
         controlAlive = f;
         collection = form->get("Controls").toObject();

@@ -168,6 +168,25 @@ KindMembers kindMembers(const std::string& kind, const Box& box)
     return m;
 }
 
+// A copy without owning references, for the access log.
+Value detached(const Value& v)
+{
+    if (v.isObject())
+        return Value(Ref());
+    if (v.isArray()) {
+        Array out;
+        for (const auto& e : v.array())
+            out.push_back(detached(e));
+        return Value(std::move(out));
+    }
+    return v;
+}
+
+Array detached(const Array& args)
+{
+    return detached(Value(args)).array();
+}
+
 std::string indexKey(std::string_view member, int32_t index)
 {
     return std::string(member) + "(" + std::to_string(index) + ")";
@@ -401,7 +420,7 @@ std::string FakeControl::cellKey(std::string_view member) const
 
 Value FakeControl::get(std::string_view member, const Array& args)
 {
-    m_log.push_back({Access::Get, std::string(member), args, Value()});
+    m_log.push_back({Access::Get, std::string(member), detached(args), Value()});
     checkFault(member, Access::Get);
     if (!m_props.contains(member))
         throw Failure(err::MissingMember);
@@ -473,7 +492,8 @@ Value FakeControl::getMember(std::string_view member, const Array& args)
 
 void FakeControl::set(std::string_view member, const Value& value, const Array& args)
 {
-    m_log.push_back({Access::Set, std::string(member), args, value});
+    const Ref written = value.isObject() ? value.toObject() : nullptr;
+    m_log.push_back({Access::Set, std::string(member), detached(args), detached(value), written ? written->identity() : nullptr});
     checkFault(member, Access::Set);
     if (!m_props.contains(member) || sameName(member, "Parent") || sameName(member, "Controls") ||
         sameName(member, "Columns") || sameName(member, "RowPos"))
@@ -563,7 +583,7 @@ void FakeControl::setTab(int32_t tab)
 
 Value FakeControl::call(std::string_view member, Array& args)
 {
-    m_log.push_back({Access::Call, std::string(member), args, Value()});
+    m_log.push_back({Access::Call, std::string(member), detached(args), Value()});
     checkFault(member, Access::Call);
     if (m_props.contains(member))
         return getMember(member, args);

@@ -52,11 +52,14 @@ struct Fault {
     int times = -1;
 };
 
+// One access in a control's log. Objects in the arguments or the written value are kept only
+// by identity (a log must not keep its form alive): they read as empty references here.
 struct Access {
     enum Kind { Get, Set, Call } kind;
     std::string member;
     Array args;
-    Value value; // what was written (Set only)
+    Value value;                    // what was written (Set only)
+    const void* object = nullptr;   // identity of a written object (Set only)
 };
 
 class FakeForm;
