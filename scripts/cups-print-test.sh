@@ -115,7 +115,8 @@ lpadmin -d "$queue" >> "$work/log/lpadmin.out" 2>&1 || { cat "$work/log/lpadmin.
 lpstat -d | grep -q "$queue" || fail "$queue is not the default printer: $(lpstat -d 2>&1)"
 
 # Where cups-pdf puts the PDFs: its Out setting, for the user who printed, and its own spool.
-out_dirs=("$HOME/PDF" "$(getent passwd "$(id -un)" | cut -d: -f6)/PDF" /var/spool/cups-pdf/ANONYMOUS)
+out_dirs=("$(getent passwd "$(id -un)" | cut -d: -f6)/PDF" /var/spool/cups-pdf)
+[ -n "${HOME:-}" ] && out_dirs+=("$HOME/PDF")
 conf_out=$(sed -n 's/^[[:space:]]*Out[[:space:]]\+//p' /etc/cups/cups-pdf.conf 2>/dev/null | tail -n 1)
 [ -n "$conf_out" ] && [[ "$conf_out" != *'${'* ]] && out_dirs+=("$conf_out")
 marker="$work/started"
@@ -131,7 +132,7 @@ cat "$work/flow.log" | grep "printed flow" || true
 
 newest_pdf() { # $1: a word of the job title
     for d in "${out_dirs[@]}"; do
-        [ -d "$d" ] && find "$d" -maxdepth 1 -type f -iname "*$1*.pdf" -newer "$marker" 2>/dev/null
+        [ -d "$d" ] && find "$d" -maxdepth 2 -type f -iname "*$1*.pdf" -newer "$marker" 2>/dev/null
     done | head -n 1
 }
 sheet="" key=""
