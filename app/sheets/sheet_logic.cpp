@@ -41,7 +41,7 @@ void SheetLogic::newProblems()
     }
     const int used = usedSlots();
     for (int k = 0; k < kOnScreenSlots; ++k) {
-        SheetSlotView& slot = m_view.slots[k];
+        SheetSlotView& slot = m_view.problems[k];
         clearAnswer(k);
         slot.imageShown = false;
         slot.signShown = false;
@@ -51,8 +51,8 @@ void SheetLogic::newProblems()
         }
     }
     const std::vector<SheetSlot> page = generateSheet(SheetVariant::OnScreen, m_state, m_shell.random());
-    for (std::size_t k = 0; k < page.size() && k < m_view.slots.size(); ++k) {
-        SheetSlotView& slot = m_view.slots[k];
+    for (std::size_t k = 0; k < page.size() && k < m_view.problems.size(); ++k) {
+        SheetSlotView& slot = m_view.problems[k];
         slot.first = page[k].first;
         slot.second = page[k].second;
         slot.sign = page[k].sign;
@@ -65,7 +65,7 @@ void SheetLogic::newProblems()
 void SheetLogic::answerEdited(int slot, std::string text)
 {
     if (slot >= 0 && slot < kOnScreenSlots)
-        m_view.slots[slot].answer = std::move(text);
+        m_view.problems[slot].answer = std::move(text);
 }
 
 void SheetLogic::grade()
@@ -74,7 +74,7 @@ void SheetLogic::grade()
     m_view.newProblemsEnabled = true;
     const int used = usedSlots();
     for (int k = 0; k < used; ++k) {
-        const std::string& sign = m_view.slots[k].sign;
+        const std::string& sign = m_view.problems[k].sign;
         if (sign == "+")
             CheckSum(k);
         else if (sign == "-")
@@ -100,34 +100,34 @@ Operands operandsOf(const SheetSlotView& slot)
 
 void SheetLogic::CheckSum(int k)
 {
-    const Operands o = operandsOf(m_view.slots[k]);
+    const Operands o = operandsOf(m_view.problems[k]);
     o.given == o.a + o.b ? MarkRight(k) : MarkWrong(k);
 }
 
 void SheetLogic::CheckDifference(int k)
 {
-    const Operands o = operandsOf(m_view.slots[k]);
+    const Operands o = operandsOf(m_view.problems[k]);
     o.given == o.a - o.b ? MarkRight(k) : MarkWrong(k);
 }
 
 void SheetLogic::CheckProduct(int k)
 {
-    const Operands o = operandsOf(m_view.slots[k]);
+    const Operands o = operandsOf(m_view.problems[k]);
     o.given == o.a * o.b ? MarkRight(k) : MarkWrong(k);
 }
 
 void SheetLogic::CheckQuotient(int k)
 {
     // The generator never leaves a zero divisor; should one appear, no answer can be right.
-    const Operands o = operandsOf(m_view.slots[k]);
+    const Operands o = operandsOf(m_view.problems[k]);
     o.b != 0.0 && o.given == o.a / o.b ? MarkRight(k) : MarkWrong(k);
 }
 
-void SheetLogic::MarkRight(int k) { m_view.slots[k].answerColour = kRightGreen; }
+void SheetLogic::MarkRight(int k) { m_view.problems[k].answerColour = kRightGreen; }
 
 void SheetLogic::MarkWrong(int k)
 {
-    SheetSlotView& slot = m_view.slots[k];
+    SheetSlotView& slot = m_view.problems[k];
     if (!slot.answer.empty())
         slot.answerColour = kWrongRed;
     else
@@ -164,7 +164,7 @@ void SheetLogic::back()
     m_view.newProblemsEnabled = true;
     // Every slot, not just this page's count: nothing of the page survives a Return.
     for (int k = 0; k < kOnScreenSlots; ++k) {
-        SheetSlotView& slot = m_view.slots[k];
+        SheetSlotView& slot = m_view.problems[k];
         slot.firstShown = slot.secondShown = false;
         clearAnswer(k);
         slot.imageShown = slot.signShown = slot.lineShown = false;
@@ -181,7 +181,7 @@ void SheetLogic::close() { m_shell.endProgram(); }
 
 void SheetLogic::clearAnswer(int k)
 {
-    SheetSlotView& slot = m_view.slots[k];
+    SheetSlotView& slot = m_view.problems[k];
     slot.answerColour = kWhite;
     slot.answer.clear();
     slot.answerShown = false;

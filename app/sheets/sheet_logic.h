@@ -46,7 +46,7 @@ struct SheetSlotView {
 
 struct SheetView {
     std::string caption = "30 Problems 0 thru 9";
-    std::array<SheetSlotView, kOnScreenSlots> slots{};
+    std::array<SheetSlotView, kOnScreenSlots> problems{};
     bool newProblemsEnabled = true;
     bool clockRunning = false; // Test_LengthT enabled, one tick every kClockIntervalMs
     int barWidth = kBarDesignTwips;

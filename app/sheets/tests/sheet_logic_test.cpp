@@ -25,11 +25,11 @@ struct SheetFixture : ::testing::Test {
         logic.activate();
         logic.newProblems();
     }
-    const SheetSlotView& slot(int k) const { return logic.view().slots[k]; }
+    const SheetSlotView& slot(int k) const { return logic.view().problems[k]; }
     int shownSlots() const
     {
         int n = 0;
-        for (const auto& s : logic.view().slots)
+        for (const auto& s : logic.view().problems)
             n += s.firstShown || s.secondShown || s.signShown || s.imageShown || s.lineShown || s.answerShown;
         return n;
     }
