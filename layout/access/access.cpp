@@ -133,44 +133,58 @@ bool IsSameObject(const Ref& a, const Ref& b)
 
 double GetLeft(const Ref& c)
 {
-    if (isLine(c))
-        return std::min(GetX1(c), GetX2(c));
+    if (isLine(c)) {
+        const double x1 = GetX1(c);
+        return std::min(x1, GetX2(c));
+    }
     return readNumber(c, "Left");
 }
 
 double GetTop(const Ref& c)
 {
-    if (isLine(c))
-        return std::min(GetY1(c), GetY2(c));
+    if (isLine(c)) {
+        const double y1 = GetY1(c);
+        return std::min(y1, GetY2(c));
+    }
     return readNumber(c, "Top");
 }
 
 double GetWidth(const Ref& c)
 {
-    if (isLine(c))
-        return std::fabs(GetX1(c) - GetX2(c));
+    if (isLine(c)) {
+        const double x1 = GetX1(c);
+        return std::fabs(x1 - GetX2(c));
+    }
     return readNumber(c, "Width");
 }
 
 double GetHeight(const Ref& c)
 {
-    if (isLine(c))
-        return std::fabs(GetY1(c) - GetY2(c));
+    if (isLine(c)) {
+        const double y1 = GetY1(c);
+        return std::fabs(y1 - GetY2(c));
+    }
     return readNumber(c, "Height");
 }
 
 double GetRight(const Ref& c)
 {
-    if (isLine(c))
-        return std::max(GetX1(c), GetX2(c));
-    return GetWidth(c) + GetLeft(c);
+    if (isLine(c)) {
+        const double x1 = GetX1(c);
+        return std::max(x1, GetX2(c));
+    }
+    const double width = GetWidth(c);
+    return width + GetLeft(c);
 }
 
 double GetBottom(const Ref& c)
 {
-    if (isLine(c))
-        return std::max(GetY1(c), GetY2(c));
-    return GetHeight(c) + GetTop(c);
+    if (isLine(c)) {
+        const double y1 = GetY1(c);
+        return std::max(y1, GetY2(c));
+    }
+    const double height = GetHeight(c);
+    return height + GetTop(c);
 }
 
 double GetX1(const Ref& c) { return readNumber(c, "X1"); }
@@ -178,15 +192,16 @@ double GetX2(const Ref& c) { return readNumber(c, "X2"); }
 double GetY1(const Ref& c) { return readNumber(c, "Y1"); }
 double GetY2(const Ref& c) { return readNumber(c, "Y2"); }
 
+// Never fails: any failure of either read is swallowed.
 double GetInnerWidth(const Ref& c)
 {
     try {
         return readNumber(c, "ScaleWidth");
-    } catch (const Failure&) {
+    } catch (...) {
     }
     try {
         return GetWidth(c);
-    } catch (const Failure&) {
+    } catch (...) {
     }
     return 0;
 }
@@ -195,11 +210,11 @@ double GetInnerHeight(const Ref& c)
 {
     try {
         return readNumber(c, "ScaleHeight");
-    } catch (const Failure&) {
+    } catch (...) {
     }
     try {
         return GetHeight(c);
-    } catch (const Failure&) {
+    } catch (...) {
     }
     return 0;
 }
@@ -235,7 +250,7 @@ void SetTop(const Ref& c, double v)
 void SetRight(const Ref& c, double v)
 {
     if (isLine(c))
-        shiftLine(c, "X1", "X2", std::max(GetX1(c), GetX2(c)) - v);
+        shiftLine(c, "X1", "X2", GetRight(c) - v);
     else
         SetLeft(c, v - GetWidth(c));
 }
@@ -243,7 +258,7 @@ void SetRight(const Ref& c, double v)
 void SetBottom(const Ref& c, double v)
 {
     if (isLine(c))
-        shiftLine(c, "Y1", "Y2", std::max(GetY1(c), GetY2(c)) - v);
+        shiftLine(c, "Y1", "Y2", GetBottom(c) - v);
     else
         SetTop(c, v - GetHeight(c));
 }

@@ -145,6 +145,20 @@ TEST_F(AccessTest, aFailedReadPropagatesItsOwnError)
     EXPECT_DOUBLE_EQ(line->num("X2"), 400);
 }
 
+// When two reads fail, the first one in the stated order is the error the caller sees.
+TEST_F(AccessTest, readsHappenInTheirStatedOrder)
+{
+    const auto a = form.add("TextBox", "A");
+    a->inject("Width", {.error = makeError(err::Overflow)});
+    a->inject("Left", {.error = makeError(err::TypeMismatch)});
+    EXPECT_EQ(errorOf([&] { GetRight(a); }).number, err::Overflow);
+    const auto line = form.addLine("L", 0, 0, 10, 10);
+    line->inject("X1", {.error = makeError(err::Overflow)});
+    line->inject("X2", {.error = makeError(err::TypeMismatch)});
+    for (auto read : {GetLeft, GetWidth, GetRight})
+        EXPECT_EQ(errorOf([&] { read(line); }).number, err::Overflow);
+}
+
 TEST_F(AccessTest, innerSizePrefersScaleSizeThenSizeThenZero)
 {
     const auto p = form.add("PictureBox", "P", {.width = 3000, .height = 2000});
