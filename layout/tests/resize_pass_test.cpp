@@ -414,6 +414,42 @@ INSTANTIATE_TEST_SUITE_P(
                    "Available area is not positive"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+class ResizeHostFormFailure : public ResizeFixture, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ResizeHostFormFailure, failureScalingTheFormEndsThePassOnlyInDevelopmentMode)
+{
+    const bool development = GetParam();
+    platform().development = development;
+    form->inject("FontSize", {.error = makeError(err::Overflow), .onSet = false});
+    auto a = form.add("TextBox", "A", {.left = 1000, .top = 100, .width = 500, .height = 300});
+
+    EXPECT_NO_THROW(uc.Resize());
+
+    EXPECT_FALSE(inst.ResizeBusy);
+    EXPECT_EQ(inst.FirstPassDone, !development);
+    EXPECT_EQ(a->num("Left") != 1000, !development);
+    EXPECT_EQ(logLines("Err=Overflow"), development ? 1 : 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, ResizeHostFormFailure, ::testing::Bool());
+
+TEST_F(ResizePass, mdiChildLeavesItsParentsBarsOutOfTheClientArea)
+{
+    FakeForm parent("MDIForm", "MDIForm1");
+    auto bar = parent.add("PictureBox", "picBar", {.left = 0, .top = 0, .width = 9600, .height = 420});
+    bar->define("Align", 1);
+    platform().forms = {form.ref(), parent.ref()};
+    form->define("MDIChild", true);
+    auto a = form.add("TextBox", "A", {.left = 1000, .top = 100, .width = 500, .height = 300});
+
+    uc.Resize();
+
+    // The parent's 28-pixel bar comes off both the design and the current client height.
+    EXPECT_DOUBLE_EQ(inst.DesignAvailHeight, 733 - 28);
+    EXPECT_DOUBLE_EQ(uc.HeightRatioUsed(), (703.0 - 28) / (733.0 - 28));
+    EXPECT_DOUBLE_EQ(a->num("Top"), 100 * (703.0 - 28) / (733.0 - 28));
+}
+
 // --- one walk of the Controls collection per pass, grouped as GetChildren groups ---
 
 TEST_F(ResizePass, childIndexGroupsAsGetChildrenDoes)
