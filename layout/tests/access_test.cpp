@@ -765,3 +765,53 @@ TEST(DevelopmentMode, isThePlatformsFlag)
 }
 
 } // namespace
+
+namespace {
+
+// Whatever fails on whatever kind, the probes answer and the other helpers fail only with an
+// error value; nothing else escapes.
+class EveryFailure : public AccessTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(EveryFailure, probesNeverFailAndOthersFailCleanly)
+{
+    const auto frame = form.add("Frame", "F");
+    const auto c = form.add(GetParam(), "C", {.left = 1, .top = 2, .width = 3, .height = 4}, frame);
+    for (const char* member : {"Left", "Top", "Width", "Height", "Visible", "Align", "TabIndex", "Container",
+                               "ScaleMode", "ScaleWidth", "ScaleHeight", "X1", "X2", "Y1", "Y2", "Font", "Move"}) {
+        c->inject(member, {.error = makeError(err::InvalidCall), .after = 1});
+        frame->inject(member, {.error = makeError(err::Overflow)});
+    }
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_NO_THROW(HasVisible(c));
+        EXPECT_NO_THROW(IsAligned(c));
+        EXPECT_NO_THROW(GetTabIndexOrNone(c));
+        EXPECT_NO_THROW(TrySetTabIndex(c, 0));
+        EXPECT_NO_THROW(GetContainer(c));
+        EXPECT_NO_THROW(IsChildOf(frame, c));
+        EXPECT_NO_THROW(GetContainerScaleMode(c));
+        EXPECT_NO_THROW(GetInnerWidth(c));
+        EXPECT_NO_THROW(GetInnerHeight(c));
+        for (auto read : {GetLeft, GetTop, GetWidth, GetHeight, GetRight, GetBottom, GetFontSize}) {
+            try {
+                read(c);
+            } catch (const Failure&) {
+            }
+        }
+        for (auto write : {SetLeft, SetTop, SetRight, SetBottom, SetWidth, SetHeight}) {
+            try {
+                write(c, 7);
+            } catch (const Failure&) {
+            }
+        }
+        try {
+            GetChildren(inst, frame, {c});
+        } catch (const Failure&) {
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Kinds, EveryFailure,
+                         ::testing::Values("TextBox", "Line", "Timer", "Image", "PictureBox", "Menu", "MSFlexGrid",
+                                           "SSTab", "Data", "CommonDialog"));
+
+} // namespace
