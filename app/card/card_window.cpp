@@ -83,7 +83,7 @@ QPushButton* CardWindow::addButton(const QString& name, const QString& caption, 
 void CardWindow::build()
 {
     setBackground(this, kFormBlue);
-    const QFont cardFont = layoutFont(QStringLiteral("Arial"), 48, true);
+    const QFont cardFont = layoutFont(QStringLiteral("Arial"), 48);
 
     // The card: operands right-aligned on one edge, so the digits line up like on paper.
     m_digit[0] = addLabel(this, arrayName(QStringLiteral("Digit"), 0), 3360, 2280, 1695, 1095);
@@ -94,7 +94,7 @@ void CardWindow::build()
         setForeground(digit, kCardInk);
     }
     m_sign = addLabel(this, QStringLiteral("sign"), 2640, 3120, 855, 1335);
-    m_sign->setFont(layoutFont(QStringLiteral("Arial"), 56.25, true));
+    m_sign->setFont(layoutFont(QStringLiteral("Arial"), 56.25));
     m_sign->setAlignment(Qt::AlignCenter);
     setForeground(m_sign, kCardInk);
     m_divideSign = new SvgPicture(QStringLiteral(":/card/divide.svg"), this);
