@@ -94,19 +94,27 @@ HostOverhead MeasureHostOverhead(Instance& inst, const Ref& form, const ControlL
     return overhead;
 }
 
+Home HomeOf(const Ref& container)
+{
+    Home home{container, scale::Twips};
+    if (container)
+        ignored([&] { home.scaleMode = container->get("ScaleMode").toInt32(); });
+    return home;
+}
+
 namespace {
 
 void walkChild(PassContext& pass, const Ref& child, double prevScroll, double curScroll, double offsetX,
-               double offsetY, double wr, double hr, int depth)
+               double offsetY, double wr, double hr, const Home& home, int depth)
 {
     // A child that fails is left as it is; its siblings still get their turn.
-    ignored([&] { ResizeControlTree(pass, child, prevScroll, curScroll, offsetX, offsetY, wr, hr, depth); });
+    ignored([&] { ResizeControlTree(pass, child, prevScroll, curScroll, offsetX, offsetY, wr, hr, &home, depth); });
 }
 
 } // namespace
 
 void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll, double offsetX,
-                       double offsetY, double wr, double hr, int depth)
+                       double offsetY, double wr, double hr, const Home* home, int depth)
 {
     Instance& inst = pass.inst;
     // 1. Without Visible, Left or Top there is nothing to place, nor anything inside it.
@@ -123,16 +131,17 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
         return;
 
     // 2. The layout control and whatever sits on it stay as they are.
+    const Home asked = home ? Home{} : Home{GetContainer(control), GetContainerScaleMode(control)};
+    const Home& where = home ? *home : asked;
     const Ref self = inst.site.self();
-    if (self && (sameObject(control, self) || sameObject(GetContainer(control), self)))
+    if (self && (sameObject(control, self) || sameObject(where.container, self)))
         return;
     if (!pass.visited.insert(control->identity()).second)
         return;
 
     // 3. Target geometry in the container's units.
-    const int32_t mode = GetContainerScaleMode(control);
-    const double ox = FromTwipsX(inst, offsetX, mode);
-    const double oy = FromTwipsY(inst, offsetY, mode);
+    const double ox = FromTwipsX(inst, offsetX, where.scaleMode);
+    const double oy = FromTwipsY(inst, offsetY, where.scaleMode);
     Instance::Scratch& s = inst.scratch;
     s = {};
     ignored([&] { s.OrigWidth = GetWidth(control); });
@@ -171,9 +180,10 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
     }
 
     // 7. A tabbed dialog shows each tab in turn; controls on hidden tabs sit off to the left.
+    const Home inner = HomeOf(control);
     if (GetKind(control) != "sstab") {
         for (const Ref& child : children)
-            walkChild(pass, child, prevScroll, curScroll, childOffsetX, childOffsetY, wr, hr, depth + 1);
+            walkChild(pass, child, prevScroll, curScroll, childOffsetX, childOffsetY, wr, hr, inner, depth + 1);
         return;
     }
     const Value shown = control->get("Tab");
@@ -189,7 +199,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
         for (const Ref& child : children) {
             double childLeft = -1;
             if (ignored([&] { childLeft = GetLeft(child); }) && childLeft >= 0)
-                walkChild(pass, child, prevScroll, curScroll, childOffsetX, childOffsetY, wr, hr, depth + 1);
+                walkChild(pass, child, prevScroll, curScroll, childOffsetX, childOffsetY, wr, hr, inner, depth + 1);
         }
     }
 }

@@ -64,8 +64,17 @@ struct HostOverhead {
 std::string ResizePass(Instance& inst);
 WorkArea GetWorkArea(Instance& inst, const Ref& form);
 void ScaleHostForm(Instance& inst, const Ref& form, double fx, double fy);
+// The container a control was filed under, and that container's scale mode: known from the
+// index, so a walk need not ask every child for its container again.
+struct Home {
+    Ref container;
+    int32_t scaleMode = 1;
+};
+Home HomeOf(const Ref& container); // Twips when the container has no ScaleMode
+// home: where the walk found the control; without it the control is asked.
 void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll,
-                       double offsetX, double offsetY, double wr, double hr, int depth = 0);
+                       double offsetX, double offsetY, double wr, double hr, const Home* home = nullptr,
+                       int depth = 0);
 AlignedSpace MeasureAlignedSpace(Instance& inst, const Ref& container, const ControlList& children);
 HostOverhead MeasureHostOverhead(Instance& inst, const Ref& form, const ControlList& children);
 

@@ -72,11 +72,6 @@ void requirePositive(double ratio)
 
 bool changed(double ratio) { return std::fabs(ratio - 1) >= kTolerance; }
 
-bool readsAsInt32(double v)
-{
-    return ignored([&] { (void)Value(v).toInt32(); });
-}
-
 // Keeps the re-placed form inside the usable area. Both corrections are kept: moving it down
 // must not undo moving it left.
 void keepInsideWorkArea(Instance& inst, const Ref& form, const WorkArea& usable)
@@ -300,21 +295,14 @@ std::string ResizePass(Instance& inst)
         raiseBegin(inst);
         {
             ClipScope clip(form);
-            for (const Ref& child : children) {
-                if (!child || !HasVisible(child))
-                    continue;
-                bool placed = false;
-                ignored([&] { placed = readsAsInt32(GetTop(child)) && readsAsInt32(GetLeft(child)); });
-                if (!placed)
-                    continue;
-                if (!inst.ResizeContainedByToolbar) {
-                    const Ref container = GetContainer(child);
-                    if (container && IsAligned(container))
-                        continue;
-                }
-                ignored([&] {
-                    ResizeControlTree(pass, child, inst.PrevScrollWidth, metrics.scrollWidth, offsetX, offsetY, wr, hr);
-                });
+            // Every child filed under the form has the form as its container.
+            const Home home = HomeOf(form);
+            if (inst.ResizeContainedByToolbar || !IsAligned(form)) {
+                for (const Ref& child : children)
+                    ignored([&] {
+                        ResizeControlTree(pass, child, inst.PrevScrollWidth, metrics.scrollWidth, offsetX, offsetY,
+                                          wr, hr, &home);
+                    });
             }
             inst.PrevAvailWidth = availWidth;
             inst.PrevAvailHeight = availHeight;

@@ -495,6 +495,9 @@ TEST_F(ResizePass, passWalksTheControlsCollectionOnce)
 
     ASSERT_TRUE(form.controlsCollection());
     EXPECT_EQ(form.controlsCollection()->itemReads - before, 220);
+    // Each control is asked for its container once, when it is filed.
+    for (const auto& c : form.controls())
+        EXPECT_EQ(c->reads("Container"), 1) << c->name();
     EXPECT_DOUBLE_EQ(form.controls().back()->num("Width"), 10 * kControlRatio);
 }
 
