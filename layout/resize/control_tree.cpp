@@ -117,7 +117,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
                        double offsetY, double wr, double hr, const Home* home, int depth)
 {
     Instance& inst = pass.inst;
-    // 1. Without Visible, Left or Top there is nothing to place, nor anything inside it.
+    // Without Visible, Left or Top there is nothing to place, nor anything inside it.
     if (!control || !HasVisible(control))
         return;
     double left = 0, top = 0;
@@ -130,7 +130,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
     if (!placed)
         return;
 
-    // 2. The layout control and whatever sits on it stay as they are.
+    // The layout control and whatever sits on it stay as they are.
     const Home asked = home ? Home{} : Home{GetContainer(control), GetContainerScaleMode(control)};
     const Home& where = home ? *home : asked;
     const Ref self = inst.site.self();
@@ -139,7 +139,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
     if (!pass.visited.insert(control->identity()).second)
         return;
 
-    // 3. Target geometry in the container's units.
+    // Target geometry in the container's units.
     const double ox = FromTwipsX(inst, offsetX, where.scaleMode);
     const double oy = FromTwipsY(inst, offsetY, where.scaleMode);
     Instance::Scratch& s = inst.scratch;
@@ -155,10 +155,9 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
                                                    curScroll * inst.TwipsPerPixelX
                                              : s.NewWidth;
 
-    // 4.
     logged(inst, [&] { ResizeOneControl(inst, control, wr, hr, ox, oy); });
 
-    // 5. Children, unless an aligned bar keeps its own.
+    // Children, unless an aligned bar keeps its own.
     const ControlList& children = pass.index.children(control);
     if (children.empty())
         return;
@@ -171,7 +170,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
         return;
     }
 
-    // 6. Offsets of the control's own aligned bars.
+    // Offsets of the control's own aligned bars.
     double childOffsetX = 0, childOffsetY = 0;
     if (inst.AccountForAlignedControls) {
         const AlignedSpace space = MeasureAlignedSpace(inst, control, children);
@@ -179,7 +178,7 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
         childOffsetY = ToTwipsY(inst, space.top, scale::Pixels);
     }
 
-    // 7. A tabbed dialog shows each tab in turn; controls on hidden tabs sit off to the left.
+    // A tabbed dialog shows each tab in turn; controls on hidden tabs sit off to the left.
     const Home inner = HomeOf(control);
     if (GetKind(control) != "sstab") {
         for (const Ref& child : children)

@@ -164,7 +164,7 @@ void ScaleHostForm(Instance& inst, const Ref& form, double fx, double fy)
 
 std::string ResizePass(Instance& inst)
 {
-    // 1. Only a shown form, and never inside another pass.
+    // Only a shown form, and never inside another pass.
     Ref form;
     ignored([&] { form = inst.site.parent(); });
     if (!form || inst.ResizeBusy)
@@ -176,14 +176,12 @@ std::string ResizePass(Instance& inst)
     BusyScope busy(inst);
     PassContext pass{inst, form, {}, {}, false};
 
-    // 2-4.
     inst.addLogLine("Resize***************");
     inst.HostInTwips = true;
     ignored([&] { inst.HostInTwips = GetContainerScaleMode(form) == scale::Twips; });
     const DisplayMetrics metrics = GetDisplayMetrics(inst);
     WorkArea usable = GetWorkArea(inst, form);
 
-    // 5-7.
     if (!inst.FirstPassDone) {
         inst.LastWorkWidth = inst.DesignWidth;
         inst.LastWorkHeight = inst.DesignHeight;
@@ -197,7 +195,7 @@ std::string ResizePass(Instance& inst)
         inst.PrevWorkHeight = inst.DesignHeight;
     }
 
-    // 8-9. The host form's own factors.
+    // The host form's own factors.
     double workWidth = usable.width;
     double workHeight = usable.height;
     double fx = checkedRatio(workWidth, inst.PrevWorkWidth);
@@ -216,7 +214,7 @@ std::string ResizePass(Instance& inst)
     if (changed(fx) || changed(fy))
         inst.WorkAreaChanged = true;
 
-    // 10. Re-place the host form unless the user maximized or minimized it.
+    // Re-place the host form unless the user maximized or minimized it.
     int32_t state = 0;
     ignored([&] { state = form->get("WindowState").toInt32(); });
     if (state != kMaximized && state != kMinimized && inst.WorkAreaChanged) {
@@ -234,7 +232,7 @@ std::string ResizePass(Instance& inst)
         clip.restore();
     }
 
-    // 11. The children are indexed by container once; every later lookup of the pass uses it.
+    // The children are indexed by container once; every later lookup of the pass uses it.
     pass.index.build(form);
     const ControlList& children = pass.index.children(form);
     HostOverhead overhead = MeasureHostOverhead(inst, form, children);
@@ -249,7 +247,7 @@ std::string ResizePass(Instance& inst)
     const double mdiHorizontal = overhead.mdiChild ? overhead.mdiParent.horizontal : 0;
     const double mdiVertical = overhead.mdiChild ? overhead.mdiParent.vertical : 0;
 
-    // 12. The design-time available client area.
+    // The design-time available client area.
     if (!inst.FirstPassDone) {
         inst.DesignAvailHeight = inst.DesignHeight - 8 - overhead.form.vertical - 2 * inst.DesignBorderWidth -
                                  inst.DesignCaptionHeight - (overhead.menu ? inst.DesignMenuHeight : 0) - mdiVertical;
@@ -259,7 +257,7 @@ std::string ResizePass(Instance& inst)
         inst.PrevAvailHeight = inst.DesignAvailHeight;
     }
 
-    // 13-15. The available client area now, and the ratios.
+    // The available client area now, and the ratios.
     double availWidth = workWidth - 6 - overhead.form.horizontal - 2 * metrics.borderWidth - mdiHorizontal;
     double availHeight = workHeight - 8 - 2 * metrics.borderWidth - metrics.captionHeight -
                          (overhead.menu ? metrics.menuHeight : 0) - overhead.form.vertical - mdiVertical;
@@ -282,12 +280,12 @@ std::string ResizePass(Instance& inst)
     inst.WidthRatio = checkedRatio(availWidth, inst.DesignAvailWidth);
     inst.HeightRatio = checkedRatio(availHeight, inst.DesignAvailHeight);
 
-    // 16. Frames thinner than at design time on an unchanged screen: leave the controls.
+    // Frames thinner than at design time on an unchanged screen: leave the controls.
     const bool skip = workWidth == inst.LastWorkWidth && workHeight == inst.LastWorkHeight &&
                       inst.DesignCaptionHeight + inst.DesignMenuHeight + inst.DesignBorderWidth >
                           metrics.captionHeight + metrics.menuHeight + metrics.borderWidth;
 
-    // 17. The controls.
+    // The controls move only when a ratio moved by a thousandth or more.
     bool resized = false;
     if ((changed(wr) || changed(hr)) && !skip) {
         const double offsetX = inst.AccountForAlignedControls ? PixelsToTwipsX(inst, overhead.form.left) : 0;
@@ -317,7 +315,6 @@ std::string ResizePass(Instance& inst)
         resized = true;
     }
 
-    // 18-20.
     inst.LastWorkWidth = workWidth;
     inst.LastWorkHeight = workHeight;
     if (!inst.FirstPassDone && !resized) {
