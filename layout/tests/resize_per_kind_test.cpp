@@ -352,6 +352,17 @@ TEST_F(FlexGrid, verticalBarKeepsTheSystemWidthWhenRowsOverflow)
     EXPECT_EQ(grid->num("Width"), 0.5 * (4000 - 17 * 15) + 17 * 15);
 }
 
+TEST_F(FlexGrid, gridTooLargeToWalkStillGetsItsGeometry)
+{
+    grid->define("Rows", 1 << 20);
+    resize(grid, 0.5, 0.5);
+    EXPECT_EQ(grid->num("Width"), 2000);
+    EXPECT_EQ(grid->num("Height"), 1000);
+    EXPECT_FALSE(grid->wasWritten("RowHeight"));
+    EXPECT_EQ(grid->num("Row"), 2);
+    EXPECT_NE(inst.ErrorLog.find("Err=Grid too large"), std::string::npos);
+}
+
 TEST_F(PerKind, hierarchicalGridScalesItsFontWidthsToSixteenBits)
 {
     auto grid = form.add("MSHFlexGrid", "H", {.left = 0, .top = 0, .width = 4000, .height = 2000});
@@ -450,6 +461,20 @@ TEST_F(PerKind, controlWithoutPlaceIsSkippedWithItsChildren)
     resize(frame, 2, 2);
     EXPECT_TRUE(frame->untouched());
     EXPECT_TRUE(inner->untouched());
+}
+
+TEST_F(PerKind, deeplyNestedContainersStopAtTheNestingBound)
+{
+    FakeRef outer = form.add("Frame", "F0", {.left = 100, .top = 100, .width = 3000, .height = 3000});
+    FakeRef inner = outer;
+    for (int i = 1; i < kMaxNesting + 10; ++i)
+        inner = form.add("Frame", "F" + std::to_string(i), {.left = 100, .top = 100, .width = 3000, .height = 3000}, inner);
+
+    EXPECT_NO_THROW(resize(outer, 2, 2));
+
+    EXPECT_EQ(form.controls()[kMaxNesting - 1]->num("Left"), 200);
+    EXPECT_EQ(form.controls()[kMaxNesting]->num("Left"), 100);
+    EXPECT_EQ(logLines("nested too deeply"), 1);
 }
 
 TEST_F(PerKind, childrenOffsetByTheirContainersOwnAlignedBars)
