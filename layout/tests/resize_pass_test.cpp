@@ -320,15 +320,6 @@ TEST_F(ResizePass, requestDuringAPassIsRefused)
     EXPECT_EQ(logLines("Resize***************"), 1);
 }
 
-TEST_F(ResizePass, busyInstanceReturnsEmptyAndChangesNothing)
-{
-    auto a = form.add("TextBox", "A", {.left = 1000, .top = 100, .width = 500, .height = 300});
-    inst.ResizeBusy = true;
-    EXPECT_EQ(uc.Resize(), "");
-    EXPECT_EQ(a->num("Left"), 1000);
-    EXPECT_TRUE(inst.ErrorLog.empty());
-}
-
 TEST_F(ResizePass, logGrowsByOneHeaderPerPassWithFailuresBetween)
 {
     auto a = form.add("ListBox", "MyList", {.left = 1000, .top = 100, .width = 500, .height = 300});

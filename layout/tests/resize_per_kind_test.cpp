@@ -68,16 +68,6 @@ INSTANTIATE_TEST_SUITE_P(Ratios, GenericOrder,
                                            OrderCase{"same", 1.0, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(PerKind, fontsScaleByTheSmallerRatio)
-{
-    auto a = form.add("Label", "Lbl", {.left = 1000, .top = 100, .width = 500, .height = 300});
-    resize(a, 2.0, 1.5);
-    EXPECT_DOUBLE_EQ(a->num("FontSize"), 8.25 * 1.5);
-    EXPECT_EQ(a->raw("FontName").toString(), "MS Sans Serif");
-    EXPECT_DOUBLE_EQ(a->num("Width"), 1000);
-    EXPECT_DOUBLE_EQ(a->num("Height"), 450);
-}
-
 // A face offered in whole sizes only, none below its smallest.
 class SnappingFont final : public Object {
 public:
