@@ -292,19 +292,6 @@ TEST(Method, outOfRangeIndexChangesNothing)
     EXPECT_EQ(s.settings.problemCount, 5);
 }
 
-TEST(Timed, yesShowsAndNoHidesTheMinutes)
-{
-    Loaded s;
-    timedChosen(s.settings, s.screen, 0);
-    EXPECT_EQ(s.settings.timed, 0);
-    EXPECT_FALSE(s.screen.minutesShown);
-    timedChosen(s.settings, s.screen, 1);
-    EXPECT_EQ(s.settings.timed, 1);
-    EXPECT_TRUE(s.screen.minutesShown);
-    timedChosen(s.settings, s.screen, 2);
-    EXPECT_EQ(s.settings.timed, 1);
-}
-
 // Minutes: taken only when 0 < v < 61, rounded half to even.
 struct MinutesCase {
     const char* typed;
@@ -359,16 +346,6 @@ TEST(Emphasis, typingAloneChangesNothing)
     EXPECT_EQ(s.screen.drillText, "7");
 }
 
-TEST(Emphasis, modeOptionsSetTheFlag)
-{
-    Loaded s;
-    emphasisModeChosen(s.settings, s.screen, 0);
-    EXPECT_TRUE(s.settings.emphasisEveryProblem);
-    emphasisModeChosen(s.settings, s.screen, 1);
-    EXPECT_FALSE(s.settings.emphasisEveryProblem);
-    EXPECT_EQ(s.screen.drillType, 1);
-}
-
 TEST(StartAndEnd, startAsksForTheWindowOfTheMethodWithoutTouchingSettings)
 {
     const TestMethod methods[] = {TestMethod::Page, TestMethod::Cards, TestMethod::Printed};
@@ -389,8 +366,3 @@ TEST(StartAndEnd, startAsksForTheWindowOfTheMethodWithoutTouchingSettings)
     EXPECT_EQ(startChosen(bad).request, SetupRequest::None);
 }
 
-TEST(StartAndEnd, endAndClosingBothEndTheProgram)
-{
-    EXPECT_EQ(endChosen().request, SetupRequest::EndProgram);
-    EXPECT_EQ(setupClosing().request, SetupRequest::EndProgram);
-}

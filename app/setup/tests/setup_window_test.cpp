@@ -316,12 +316,6 @@ TEST_F(Form1Test, typedCountIsTakenAndLeavingTheBoxClampsItOnThePage)
     EXPECT_EQ(boxText("Combo1"), "30");
 }
 
-TEST_F(Form1Test, pickedCountIsTakenAtOnce)
-{
-    pick("Combo1", "75");
-    EXPECT_EQ(settings().problemCount, 75);
-}
-
 TEST_F(Form1Test, minutesAreTakenOnlyBetweenZeroAndSixtyOne)
 {
     QLineEdit* minutes = control<QLineEdit>("Text1");
@@ -353,26 +347,17 @@ TEST_F(Form1Test, pickingAnEmphasisNumberSelectsEveryProblem)
 
 TEST_F(Form1Test, anyTextInTheEditableBoxesIsReadLeniently)
 {
-    const QString texts[] = {"", "abc", QString(10000, '7'), "1 2", "12abc", "-0.5", "1e5", QString(10000, 'x')};
+    const QString texts[] = {"abc", QString(10000, '7'), "1 2", "12abc", "-0.5", "1e5", ""};
     for (const QString& text : texts) {
-        for (const char* name : {"MIN_NUM", "MAX_NUM", "Combo1", "DRILL"})
-            combo(name)->lineEdit()->setText(QString()); // start each round empty
-        for (const char* name : {"MIN_NUM", "MAX_NUM", "DRILL"}) {
-            combo(name)->lineEdit()->insert(text);
-            emit combo(name)->lineEdit()->textEdited(combo(name)->lineEdit()->text());
-        }
-        combo("Combo1")->setFocus();
-        combo("Combo1")->lineEdit()->insert(text);
-        emit combo("Combo1")->lineEdit()->textEdited(combo("Combo1")->lineEdit()->text());
-        control<QLineEdit>("Text1")->setText(text);
-        emit control<QLineEdit>("Text1")->textEdited(text);
-        clickOption("Printed(1)");
-        pick("MIN_NUM", "-5"); // the typed high end takes part in the comparison
-        EXPECT_LE(settings().minOperand, 32767);
-        EXPECT_GE(settings().timeLimitMinutes, 0);
-        EXPECT_LE(settings().timeLimitMinutes, 61);
+        for (const char* name : {"MAX_NUM", "Combo1", "DRILL"})
+            type(combo(name), text);
+        type(control<QLineEdit>("Text1"), text);
+        pick("MIN_NUM", "-5"); // compared with whatever the high end shows
+        EXPECT_GE(settings().maxOperand, -5) << text.left(20).toStdString();
     }
-    EXPECT_EQ(settings().problemCount, 0); // the last text had no digits
+    EXPECT_EQ(settings().problemCount, 0); // the last text was empty
+    EXPECT_GE(settings().timeLimitMinutes, 0);
+    EXPECT_LE(settings().timeLimitMinutes, 61);
 }
 
 TEST_F(Form1Test, startAsksForTheWindowOfTheChosenMethod)
