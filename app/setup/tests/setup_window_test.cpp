@@ -356,8 +356,9 @@ TEST_F(Form1Test, anyTextInTheEditableBoxesIsReadLeniently)
         for (const char* name : {"MAX_NUM", "Combo1", "DRILL"})
             type(combo(name), text);
         type(control<QLineEdit>("Text1"), text);
-        if (text.size() > 100)
+        if (text.size() > 100) {
             EXPECT_EQ(settings().problemCount, 32767); // clamped, never wrapped
+        }
         pick("MIN_NUM", "-5"); // compared with whatever the high end shows
         EXPECT_GE(settings().maxOperand, -5) << text.left(20).toStdString();
     }
