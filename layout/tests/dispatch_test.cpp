@@ -199,43 +199,5 @@ TEST_F(Dispatch, aFailedSortLeavesTheCallersArraysAsTheyWere)
     EXPECT_TRUE(Value(args) == Value(before));
 }
 
-// A stand-in control that records what the tool asked of it.
-class Probe final : public Object {
-public:
-    std::string typeName() const override { return "TextBox"; }
-    Value get(std::string_view member, const Array&) override
-    {
-        asked.emplace_back(member);
-        throw Failure(err::MissingMember);
-    }
-    void set(std::string_view member, const Value&, const Array&) override
-    {
-        asked.emplace_back(member);
-        throw Failure(err::MissingMember);
-    }
-    Value call(std::string_view member, Array&) override
-    {
-        asked.emplace_back(member);
-        throw Failure(err::MissingMember);
-    }
-    std::vector<std::string> asked;
-};
-
-TEST_F(Dispatch, trailingArgumentsBecomeTheControlList)
-{
-    auto a = std::make_shared<Probe>();
-    auto b = std::make_shared<Probe>();
-    // Flattening happens in the tool; here the list must arrive whole, in order.
-    Array args{Value(a), Value(b)};
-    const auto direct = c.GetArrayOfControls(args);
-    Array viaDispatch{Value(a), Value(b)};
-    const auto r = c.Invoke("getarrayofcontrols", viaDispatch);
-    ASSERT_EQ(r.ok(), direct.ok());
-    if (r.ok())
-        EXPECT_TRUE(r.value() == Value(direct.value()));
-    else
-        EXPECT_EQ(r.error(), direct.error());
-}
-
 } // namespace
 } // namespace kelvane
