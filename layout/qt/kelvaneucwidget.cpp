@@ -1,5 +1,6 @@
 #include <kelvaneuc/kelvaneucwidget.h>
 
+#include "control/instance.h"
 #include "qt_font.h"
 #include "qt_site.h"
 
@@ -44,7 +45,21 @@ public:
     QPointer<QWindow> watchedHandle;
     bool shown = false;
     int depth = 0;
+    // Properties set one by one (from a .ui file) before the first showing, and whether a
+    // property bag has been read already.
+    MemoryPropertyBag stored;
+    bool storedPending = false;
+    bool loaded = false;
 };
+
+namespace {
+// The stored keys, in the order the property accessors number them.
+constexpr const char* kMetricKeys[] = {"DesignWidth", "DesignHeight", "DesignBorderWidth",
+                                       "DesignCaptionHeight", "DesignMenuHeight", "DesignScrollWidth"};
+constexpr const char* kSettingKeys[] = {"AccountForAlignedControls", "KeepAspectRatio", "ResizeOnChange",
+                                        "ResizeAtStartUp", "ResizeForFixedTaskBar", "ResizeForOverhead",
+                                        "ResizeContainedByToolbar"};
+} // namespace
 
 KelvaneUCWidget::KelvaneUCWidget(QWidget* window, bool designMode)
     : QWidget(window)
@@ -66,11 +81,72 @@ KelvaneUCWidget::~KelvaneUCWidget()
 
 KelvaneUC& KelvaneUCWidget::control() { return d->control; }
 
-Result<> KelvaneUCWidget::load(PropertyBag& bag) { return d->control.ReadProperties(bag); }
+Result<> KelvaneUCWidget::load(PropertyBag& bag)
+{
+    d->loaded = true;
+    return d->control.ReadProperties(bag);
+}
 
 void KelvaneUCWidget::initialize() { d->control.InitProperties(); }
 
 Result<> KelvaneUCWidget::save(PropertyBag& bag) { return d->control.WriteProperties(bag); }
+
+double KelvaneUCWidget::metric(int index) const
+{
+    const Instance& s = d->control.instance();
+    const double values[] = {s.DesignWidth, s.DesignHeight, s.DesignBorderWidth,
+                             s.DesignCaptionHeight, s.DesignMenuHeight, s.DesignScrollWidth};
+    if (index < 0 || index >= static_cast<int>(std::size(values)))
+        return 0;
+    // Before the bag is read, report what was set, so a form editor's round trip keeps it.
+    if (d->site.userMode() && !d->loaded)
+        if (const auto v = d->stored.find(kMetricKeys[index]))
+            return v->toDouble();
+    return values[index];
+}
+
+void KelvaneUCWidget::setMetric(int index, double value)
+{
+    // Design mode measures the screen; after loading, the engine's state rests on the metrics read.
+    if (index < 0 || index >= static_cast<int>(std::size(kMetricKeys)) || !d->site.userMode() || d->loaded)
+        return;
+    d->stored.write(kMetricKeys[index], value, Value());
+    d->storedPending = true;
+}
+
+bool KelvaneUCWidget::setting(int index) const
+{
+    const KelvaneUC& c = d->control;
+    switch (index) {
+    case 0: return c.AccountForAlignedControls();
+    case 1: return c.KeepAspectRatio();
+    case 2: return c.ResizeOnChange();
+    case 3: return c.ResizeAtStartUp();
+    case 4: return c.ResizeForFixedTaskBar();
+    case 5: return c.ResizeForOverhead();
+    case 6: return c.ResizeContainedByToolbar();
+    default: return false;
+    }
+}
+
+void KelvaneUCWidget::setSetting(int index, bool value)
+{
+    KelvaneUC& c = d->control;
+    switch (index) {
+    case 0: c.setAccountForAlignedControls(value); break;
+    case 1: c.setKeepAspectRatio(value); break;
+    case 2: c.setResizeOnChange(value); break;
+    case 3: c.setResizeAtStartUp(value); break;
+    case 4: c.setResizeForFixedTaskBar(value); break;
+    case 5: c.setResizeForOverhead(value); break;
+    case 6: c.setResizeContainedByToolbar(value); break;
+    default: return;
+    }
+    if (d->site.userMode() && !d->loaded) {
+        d->stored.write(kSettingKeys[index], value, Value());
+        d->storedPending = true;
+    }
+}
 
 bool KelvaneUCWidget::eventFilter(QObject* watched, QEvent* event)
 {
@@ -85,6 +161,11 @@ bool KelvaneUCWidget::eventFilter(QObject* watched, QEvent* event)
     case QEvent::Show:
         if (!d->shown) {
             d->shown = true;
+            // Properties from a .ui file are the property bag of a control nobody loaded.
+            if (d->storedPending && !d->loaded) {
+                d->loaded = true;
+                d->control.ReadProperties(d->stored);
+            }
             if (QWindow* handle = d->window->windowHandle(); handle && handle != d->watchedHandle) {
                 d->watchedHandle = handle;
                 // A window moved to another screen is a resolution change for it.

@@ -3,6 +3,8 @@
 #include "qt_control.h"
 #include "qt_values.h"
 
+#include <kelvaneuc/kelvaneucwidget.h>
+
 #include <QLabel>
 #include <QWidget>
 
@@ -56,6 +58,9 @@ void QtSite::propertyChanged(std::string_view property)
     if (m_changed.size() >= kMaxChangedKept)
         m_changed.erase(m_changed.begin());
     m_changed.emplace_back(property);
+    // A form editor around the widget saves what is marked here.
+    if (auto* widget = qobject_cast<KelvaneUCWidget*>(m_control.data()))
+        Q_EMIT widget->propertyChanged(QString::fromUtf8(property.data(), static_cast<qsizetype>(property.size())));
 }
 
 double QtSite::width() const { return m_control ? m_control->width() * twipsPerPixel(m_control, false) : 0; }

@@ -1,0 +1,122 @@
+// The Designer plugin as Designer meets it: loaded with QPluginLoader and given a Designer core,
+// it makes controls in design mode: they measure the screen, show their face and mark every
+// stored property for saving. (Without a core, see designer_form_test.cpp.)
+#include <kelvaneuc/kelvaneucwidget.h>
+
+#include <QDesignerFormEditorInterface>
+#include <QLabel>
+#include <QPluginLoader>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTest>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+namespace {
+
+constexpr const char* kStoredKeys[] = {"DesignWidth", "DesignHeight", "DesignBorderWidth", "DesignCaptionHeight",
+                                       "DesignMenuHeight", "DesignScrollWidth", "AccountForAlignedControls",
+                                       "KeepAspectRatio", "ResizeOnChange", "ResizeAtStartUp",
+                                       "ResizeForFixedTaskBar", "ResizeForOverhead", "ResizeContainedByToolbar"};
+
+class DesignerPluginTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(loader.load()) << loader.errorString().toStdString();
+        plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+        ASSERT_NE(plugin, nullptr);
+    }
+
+    // Designer's core lives as long as Designer; the plugin keeps the first one it is given.
+    static QDesignerFormEditorInterface& core()
+    {
+        static QDesignerFormEditorInterface editor;
+        return editor;
+    }
+
+    QPluginLoader loader{QStringLiteral(KELVANE_DESIGNER_PLUGIN_FILE)};
+    QDesignerCustomWidgetInterface* plugin = nullptr;
+};
+
+TEST_F(DesignerPluginTest, describesTheWidgetForUicAndDesigner)
+{
+    EXPECT_EQ(plugin->name(), "kelvane::KelvaneUCWidget");
+    EXPECT_EQ(plugin->includeFile(), "kelvaneuc/kelvaneucwidget.h");
+    EXPECT_FALSE(plugin->isContainer());
+    const QString xml = plugin->domXml();
+    EXPECT_TRUE(xml.contains(R"(<widget class="kelvane::KelvaneUCWidget" name="KelvaneUC1"/>)")) << xml.toStdString();
+    EXPECT_TRUE(xml.contains("<header location=\"global\">kelvaneuc/kelvaneucwidget.h</header>"));
+}
+
+TEST_F(DesignerPluginTest, inDesignerTheControlMeasuresTheScreenAndShowsItsFace)
+{
+    plugin->initialize(&core());
+    ASSERT_TRUE(plugin->isInitialized());
+
+    QWidget form;
+    form.resize(600, 400);
+    std::unique_ptr<QWidget> created(plugin->createWidget(&form));
+    auto* control = qobject_cast<kelvane::KelvaneUCWidget*>(created.get());
+    ASSERT_NE(control, nullptr);
+    QSignalSpy marked(control, &kelvane::KelvaneUCWidget::propertyChanged);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    // The design metrics are the screen's own, whatever is set (the offscreen screen: 800 x 600).
+    const QSize screen = form.screen()->size();
+    EXPECT_EQ(control->property("DesignWidth").toDouble(), screen.width());
+    EXPECT_EQ(control->property("DesignHeight").toDouble(), screen.height());
+    EXPECT_TRUE(control->setProperty("DesignWidth", 1234.0));
+    EXPECT_EQ(control->designWidth(), screen.width());
+
+    // Visible with its face, never smaller than 2600 x 1300 twips.
+    EXPECT_TRUE(control->isVisible());
+    auto* face = control->findChild<QLabel*>();
+    ASSERT_NE(face, nullptr);
+    EXPECT_TRUE(face->isVisible());
+    EXPECT_TRUE(face->text().startsWith(QString("Res=%1 x %2").arg(screen.width()).arg(screen.height())))
+        << face->text().toStdString();
+    const double twips = 1440.0 / control->logicalDpiX();
+    EXPECT_GE(control->width() * twips, 2600 - twips);
+    EXPECT_GE(control->height() * twips, 1300 - twips);
+
+    // Showing marks the metrics for saving; a setting changed in the property editor is kept
+    // and marked too.
+    std::set<QString> names;
+    for (const auto& args : marked)
+        names.insert(args.at(0).toString());
+    EXPECT_TRUE(names.count("DesignWidth") && names.count("DesignScrollWidth"));
+    EXPECT_TRUE(control->property("KeepAspectRatio").toBool());
+    EXPECT_TRUE(control->setProperty("KeepAspectRatio", false));
+    EXPECT_FALSE(control->property("KeepAspectRatio").toBool());
+    EXPECT_EQ(marked.last().at(0).toString(), "KeepAspectRatio");
+}
+
+TEST_F(DesignerPluginTest, aFreshPlacementTakesTheDefaultsAndAsksToSaveEveryKey)
+{
+    plugin->initialize(&core());
+    QWidget form;
+    std::unique_ptr<QWidget> created(plugin->createWidget(&form));
+    auto* control = qobject_cast<kelvane::KelvaneUCWidget*>(created.get());
+    ASSERT_NE(control, nullptr);
+    EXPECT_FALSE(control->property("ResizeContainedByToolbar").toBool());
+    for (const char* key : {"AccountForAlignedControls", "KeepAspectRatio", "ResizeOnChange", "ResizeAtStartUp",
+                            "ResizeForFixedTaskBar", "ResizeForOverhead"})
+        EXPECT_TRUE(control->property(key).toBool()) << key;
+
+    // What the plugin does on placement, watched from the start: every stored key is marked.
+    kelvane::KelvaneUCWidget placed(&form, /*designMode*/ true);
+    QSignalSpy marked(&placed, &kelvane::KelvaneUCWidget::propertyChanged);
+    placed.initialize();
+    std::set<QString> names;
+    for (const auto& args : marked)
+        names.insert(args.at(0).toString());
+    for (const char* key : kStoredKeys)
+        EXPECT_TRUE(names.count(key)) << key;
+}
+
+} // namespace
