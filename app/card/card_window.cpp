@@ -304,10 +304,14 @@ void CardWindow::closeEvent(QCloseEvent* event)
 void CardWindow::keyPressEvent(QKeyEvent* event)
 {
     // Typing lands in the answer box wherever the focus stands.
+    // A key the answer box refuses (Ctrl+5 carries "5") comes back here: pass it on once only.
+    static bool redirecting = false;
     const QString text = event->text();
-    if (!text.isEmpty() && text.at(0).isPrint() && m_answer->isVisible()) {
+    if (!redirecting && !text.isEmpty() && text.at(0).isPrint() && m_answer->isVisible()) {
+        redirecting = true;
         m_answer->setFocus();
         QCoreApplication::sendEvent(m_answer, event);
+        redirecting = false;
         return;
     }
     QWidget::keyPressEvent(event);
