@@ -48,7 +48,8 @@ QString KelvaneUCPlugin::whatsThis() const
                           "Place one directly on the form; it is invisible at run time.");
 }
 
-QString KelvaneUCPlugin::includeFile() const { return QStringLiteral("kelvaneuc/kelvaneucwidget.h"); }
+// Angle brackets: Designer then writes a global include, as for any installed library.
+QString KelvaneUCPlugin::includeFile() const { return QStringLiteral("<kelvaneuc/kelvaneucwidget.h>"); }
 QIcon KelvaneUCPlugin::icon() const { return {}; }
 bool KelvaneUCPlugin::isContainer() const { return false; }
 

@@ -45,7 +45,7 @@ protected:
 TEST_F(DesignerPluginTest, describesTheWidgetForUicAndDesigner)
 {
     EXPECT_EQ(plugin->name(), "kelvane::KelvaneUCWidget");
-    EXPECT_EQ(plugin->includeFile(), "kelvaneuc/kelvaneucwidget.h");
+    EXPECT_EQ(plugin->includeFile(), "<kelvaneuc/kelvaneucwidget.h>");
     EXPECT_FALSE(plugin->isContainer());
     const QString xml = plugin->domXml();
     EXPECT_TRUE(xml.contains(R"(<widget class="kelvane::KelvaneUCWidget" name="KelvaneUC1"/>)")) << xml.toStdString();
