@@ -84,6 +84,7 @@ do_contents() {
     ./usr/include/kelvaneuc/host.h
     ./usr/include/kelvaneuc/value.h
     ./usr/include/kelvaneuc/kelvaneucp_export.h
+    ./usr/include/kelvaneuc/hostcontrol.h
     "./$libdir/cmake/KelvaneUCP/KelvaneUCPConfig.cmake"
     "./$libdir/cmake/KelvaneUCP/KelvaneUCPConfigVersion.cmake"
     "./$libdir/cmake/KelvaneUCP/KelvaneUCPTargets.cmake"

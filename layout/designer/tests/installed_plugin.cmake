@@ -1,0 +1,26 @@
+# Installs the library and the Designer plugin into a scratch prefix; the installed plugin must
+# find the installed library by itself (its RPATH), as Designer loads it with no help.
+# Inputs: BUILD_DIR, WORK_DIR.
+file(REMOVE_RECURSE ${WORK_DIR})
+foreach(component KelvaneUCP Designer)
+  execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR} --component ${component}
+    RESULT_VARIABLE rc OUTPUT_QUIET)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "installing ${component} failed")
+  endif()
+endforeach()
+file(GLOB_RECURSE plugin ${WORK_DIR}/libkelvaneucpplugin.so)
+file(GLOB_RECURSE library ${WORK_DIR}/libkelvaneucp.so.1)
+if(NOT plugin OR NOT library)
+  message(FATAL_ERROR "installed plugin or library missing: '${plugin}' '${library}'")
+endif()
+execute_process(COMMAND ldd ${plugin} OUTPUT_VARIABLE deps RESULT_VARIABLE rc)
+string(REGEX MATCH "libkelvaneucp.so.1 => [^ ]+" found "${deps}")
+string(REPLACE "libkelvaneucp.so.1 => " "" found "${found}")
+if(found)
+  file(REAL_PATH ${found} found)
+endif()
+file(REAL_PATH ${library} library)
+if(NOT found STREQUAL library)
+  message(FATAL_ERROR "the installed plugin resolves libkelvaneucp.so.1 to '${found}', not ${library}\n${deps}")
+endif()
