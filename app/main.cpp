@@ -1,3 +1,4 @@
+#include "i18n/translation.h"
 #include "program.h"
 
 #include <QApplication>
@@ -5,6 +6,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    zorvix::i18n::installTranslation(app, QLocale::system(), zorvix::i18n::translationDirs());
     zorvix::startProgram();
     return app.exec();
 }

@@ -3,11 +3,14 @@
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "common/number.h"
 #include "completion_dialog.h"
+#include "i18n/translation.h"
 #include "key_release_tracker.h"
 #include "settings/shell.h"
 #include "wrap_button.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -16,6 +19,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 // Q_INIT_RESOURCE must stand outside any namespace. The pictures live in a static library,
@@ -37,6 +41,16 @@ const QColor kTrackGrey(212, 208, 200);
 
 QColor toQColor(CardRgb c) { return QColor(c.r, c.g, c.b); }
 QString toQString(const std::string& text) { return QString::fromStdString(text); }
+QString trCard(const char* english) { return i18n::text(i18n::kCard, QString::fromUtf8(english)); }
+QString trLogic(const std::string& english) { return i18n::text(i18n::kCard, toQString(english)); }
+
+// Captions the logic writes; listed so the translation template carries them.
+[[maybe_unused]] constexpr const char* kLogicCaptions[] = {QT_TRANSLATE_NOOP("Form2", "START"),
+                                                          QT_TRANSLATE_NOOP("Form2", "NEW PROBLEM")};
+
+// What a screen reader says for each face: the face tells the result, not only its colour.
+const char* const kFaceNames[] = {QT_TRANSLATE_NOOP("Form2", "thinking"), QT_TRANSLATE_NOOP("Form2", "right"),
+                                  QT_TRANSLATE_NOOP("Form2", "wrong")};
 
 QString faceResource(int index)
 {
@@ -56,12 +70,13 @@ QLabel* addLabel(QWidget* parent, const QString& name, double left, double top, 
 
 CardWindow::CardWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
+    , m_shell(shell)
     , m_logic(shell)
 {
     static const bool loaded = (initCardQrc(), true);
     (void)loaded;
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Individual Flashcards"));
+    setWindowTitle(trCard(QT_TRANSLATE_NOOP("Form2", "Individual Flashcards")));
     build();
     render();
 }
@@ -71,7 +86,7 @@ CardWindow::~CardWindow() = default;
 QPushButton* CardWindow::addButton(const QString& name, const QString& caption, double left, double top,
                                    double width, double height, QColor colour, double points)
 {
-    auto* button = new WrapButton(caption, this);
+    auto* button = new WrapButton(i18n::text(i18n::kCard, caption), this);
     button->setObjectName(name);
     placeTwips(button, left, top, width, height);
     setBackground(button, colour);
@@ -93,13 +108,18 @@ void CardWindow::build()
         digit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         setForeground(digit, kCardInk);
     }
+    m_digit[0]->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "first number")));
+    m_digit[1]->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "second number")));
     m_sign = addLabel(this, QStringLiteral("sign"), 2640, 3120, 855, 1335);
     m_sign->setFont(layoutFont(QStringLiteral("Arial"), 56.25));
     m_sign->setAlignment(Qt::AlignCenter);
     setForeground(m_sign, kCardInk);
+    m_sign->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "operation")));
     m_divideSign = new SvgPicture(QStringLiteral(":/card/divide.svg"), this);
     m_divideSign->setObjectName(QStringLiteral("DivideSign"));
     placeTwips(m_divideSign, 2520, 3360, 900, 930);
+    m_divideSign->setAccessibleName(i18n::signName(QStringLiteral("/")));
+    m_divideSign->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "operation")));
     m_line = new LineWidget(this);
     m_line->setObjectName(QStringLiteral("Line1"));
     m_line->setBorderWidth(3);
@@ -112,10 +132,18 @@ void CardWindow::build()
     m_answer->setFont(cardFont);
     m_answer->setAlignment(Qt::AlignRight);
     setForeground(m_answer, Qt::black);
+    m_answer->setAccessibleName(trCard(QT_TRANSLATE_NOOP("Form2", "answer")));
+    m_answer->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "Type the answer, then press Enter to check it")));
+    m_answer->installEventFilter(this);
     connect(m_answer, &QLineEdit::textEdited, this,
             [this](const QString& text) { forward([&] { m_logic.answerEdited(text.toStdString()); }); });
+    // Enter checks, as CHECK would, whenever CHECK is there to press.
+    connect(m_answer, &QLineEdit::returnPressed, this, [this] {
+        if (m_check->isVisible() && m_check->isEnabled())
+            m_check->click();
+    });
 
-    m_erase = addButton(QStringLiteral("Erase"), QStringLiteral("ERASE"), 2760, 6240, 2295, 375, Qt::white, 12);
+    m_erase = addButton(QStringLiteral("Erase"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "ERASE")), 2760, 6240, 2295, 375, Qt::white, 12);
     connect(m_erase, &QPushButton::clicked, this, [this] { forward([&] { m_logic.eraseClick(); }); });
 
     for (int i = 0; i < 3; ++i) {
@@ -125,6 +153,8 @@ void CardWindow::build()
     m_faces[0]->setObjectName(QStringLiteral("iffybox"));
     m_faces[1]->setObjectName(QStringLiteral("smileybox"));
     m_faces[2]->setObjectName(QStringLiteral("frowneybox"));
+    for (int i = 0; i < 3; ++i)
+        m_faces[i]->setAccessibleName(trCard(kFaceNames[i]));
 
     struct Counter {
         const char* frameName;
@@ -136,12 +166,12 @@ void CardWindow::build()
         QLabel** label;
     };
     const Counter counters[] = {
-        {"Frame1", "Correct", "NumRight", 6960, 495, QColor(0, 255, 0), &m_numRight},
-        {"Frame2", "Total Tries", "tries", 8520, 375, QColor(255, 255, 255), &m_tries},
-        {"Frame3", "Skipped", "numskip", 10080, 375, QColor(255, 255, 0), &m_numskip},
+        {"Frame1", QT_TRANSLATE_NOOP("Form2", "Correct"), "NumRight", 6960, 495, QColor(0, 255, 0), &m_numRight},
+        {"Frame2", QT_TRANSLATE_NOOP("Form2", "Total Tries"), "tries", 8520, 375, QColor(255, 255, 255), &m_tries},
+        {"Frame3", QT_TRANSLATE_NOOP("Form2", "Skipped"), "numskip", 10080, 375, QColor(255, 255, 0), &m_numskip},
     };
     for (const Counter& c : counters) {
-        auto* frame = new QGroupBox(QString::fromLatin1(c.caption), this);
+        auto* frame = new QGroupBox(trCard(c.caption), this);
         frame->setObjectName(QString::fromLatin1(c.frameName));
         placeTwips(frame, c.left, 1680, 1335, 855);
         setBackground(frame, kFormBlue);
@@ -154,14 +184,17 @@ void CardWindow::build()
         *c.label = label;
     }
 
-    m_check = addButton(QStringLiteral("check"), QStringLiteral("CHECK"), 6960, 3480, 1455, 975,
+    m_check = addButton(QStringLiteral("check"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "CHECK")), 6960, 3480, 1455, 975,
                         QColor(255, 128, 0), 12);
-    m_skip = addButton(QStringLiteral("skip"), QStringLiteral("SKIP"), 8520, 3480, 1455, 975, QColor(255, 255, 0), 12);
-    m_tryagain = addButton(QStringLiteral("tryagain"), QStringLiteral("MISSED PROBLEMS"), 8520, 3480, 1455, 975,
+    m_skip = addButton(QStringLiteral("skip"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "SKIP")), 8520, 3480, 1455, 975, QColor(255, 255, 0), 12);
+    m_tryagain = addButton(QStringLiteral("tryagain"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "MISSED PROBLEMS")), 8520, 3480, 1455, 975,
                            QColor(255, 0, 0), 12);
     m_newProb = addButton(QStringLiteral("new_prob"), QStringLiteral("START"), 10080, 3480, 1455, 975,
                           QColor(0, 255, 0), 12);
-    connect(m_check, &QPushButton::clicked, this, [this] { forward([&] { m_logic.checkClick(); }); });
+    connect(m_check, &QPushButton::clicked, this, [this] {
+        forward([&] { m_logic.checkClick(); });
+        announceResult();
+    });
     connect(m_skip, &QPushButton::clicked, this, [this] { forward([&] { m_logic.skipClick(); }); });
     connect(m_tryagain, &QPushButton::clicked, this, [this] { forward([&] { m_logic.tryagainClick(); }); });
     connect(m_newProb, &QPushButton::clicked, this, [this] { forward([&] { m_logic.newProbClick(); }); });
@@ -172,6 +205,9 @@ void CardWindow::build()
         const double top = i < 5 ? 4800 : (i < 10 ? 5760 : 6720);
         const QString caption = i == 10 ? QStringLiteral("-") : QString::number(i);
         m_keypad[i] = addButton(arrayName(QStringLiteral("keypad"), i), caption, left, top, 855, 735, kKeyGrey, 26.25);
+        if (i == 10)
+            m_keypad[i]->setAccessibleName(i18n::signName(caption));
+        m_keypad[i]->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "types into the answer")));
         connect(m_keypad[i], &QPushButton::clicked, this, [this, i] { forward([&] { m_logic.keypadClick(i); }); });
     }
 
@@ -180,15 +216,19 @@ void CardWindow::build()
     m_track->setAutoFillBackground(true);
     setBackground(m_track, kTrackGrey);
     m_track->installEventFilter(this);
+    m_track->setAccessibleName(trCard(QT_TRANSLATE_NOOP("Form2", "time bar track")));
+    m_track->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "click to show the time bar")));
     m_timerbar = addButton(QStringLiteral("timerbar"), QString(), 1440, 7080, 75, 375, QColor(0, 255, 0), 12);
     m_timerbar->setFocusPolicy(Qt::NoFocus);
+    m_timerbar->setAccessibleName(trCard(QT_TRANSLATE_NOOP("Form2", "time bar")));
     connect(m_timerbar, &QPushButton::clicked, this, [this] { forward([&] { m_logic.timerbarClick(); }); });
     for (auto [name, left] : {std::pair{"Command1", 1200.0}, std::pair{"Command2", 6120.0}}) {
         QPushButton* mark = addButton(QString::fromLatin1(name), QString(), left, 7080, 255, 375, QColor(0, 0, 128), 12);
         mark->setFocusPolicy(Qt::NoFocus);
+        mark->setAccessibleName(trCard(QT_TRANSLATE_NOOP("Form2", "end of the time bar")));
     }
 
-    m_return = addButton(QStringLiteral("Return"), QStringLiteral("Return"), 10680, 7080, 1575, 855,
+    m_return = addButton(QStringLiteral("Return"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "Return")), 10680, 7080, 1575, 855,
                          QColor(192, 192, 255), 12);
     connect(m_return, &QPushButton::clicked, this, [this] { forward([&] { m_logic.returnClick(); }); });
 
@@ -229,9 +269,12 @@ void CardWindow::render()
 
     m_digit[0]->setText(toQString(s.digit0));
     m_digit[1]->setText(toQString(s.digit1));
+    m_digit[0]->setAccessibleName(toQString(s.digit0));
+    m_digit[1]->setAccessibleName(toQString(s.digit1));
     m_digit[0]->setVisible(s.digitsVisible);
     m_digit[1]->setVisible(s.digitsVisible);
     m_sign->setText(toQString(s.sign));
+    m_sign->setAccessibleName(i18n::signName(toQString(s.sign)));
     m_sign->setVisible(s.signVisible);
     m_divideSign->setVisible(s.divideSignVisible);
 
@@ -241,7 +284,7 @@ void CardWindow::render()
     setBackground(m_answer, toQColor(s.answerBackground));
 
     m_keypad[10]->setVisible(s.minusKeyVisible);
-    m_newProb->setText(toQString(s.newProbCaption));
+    m_newProb->setText(trLogic(s.newProbCaption));
     m_newProb->setVisible(s.newProbVisible);
     m_check->setVisible(s.checkVisible);
     m_skip->setVisible(s.skipVisible);
@@ -249,6 +292,12 @@ void CardWindow::render()
     m_numRight->setText(toQString(s.numRightCaption));
     m_tries->setText(toQString(s.triesCaption));
     m_numskip->setText(toQString(s.numskipCaption));
+    // A counter alone reads as a bare number; its name carries its frame's caption.
+    for (QLabel* counter : {m_numRight, m_tries, m_numskip}) {
+        const auto* frame = static_cast<const QGroupBox*>(counter->parentWidget());
+        counter->setAccessibleName(
+            i18n::text(i18n::kCard, QStringLiteral(QT_TRANSLATE_NOOP("Form2", "%1: %2"))).arg(frame->title(), counter->text()));
+    }
     for (int i = 0; i < 3; ++i)
         m_faces[i]->setVisible(int(s.face) == i);
 
@@ -259,6 +308,9 @@ void CardWindow::render()
     bar.setWidth(int(std::lround(double(track.width()) * s.timerbarWidth / kCardTrackLength)));
     m_timerbar->setGeometry(bar);
     setBackground(m_timerbar, toQColor(s.timerbarColour));
+    const int percent = int(std::clamp<long>(std::lround(100.0 * s.timerbarWidth / kCardTrackLength), 0L, 100L));
+    m_timerbar->setAccessibleDescription(
+        i18n::text(i18n::kCard, QStringLiteral(QT_TRANSLATE_NOOP("Form2", "%1 percent of the time used"))).arg(percent));
     m_timerbar->setVisible(s.timerbarVisible && bar.width() > 0);
 
     if (s.testClockOn && !m_testLength->isActive())
@@ -280,9 +332,43 @@ void CardWindow::render()
             m_answer->setFocus();
     }
     if (s.dialogVisible && !m_dialog->isVisible()) {
-        m_dialog->setText(toQString(s.dialogText));
+        const QString count = toQString(writeNumber(m_shell.state().settings.problemCount));
+        m_dialog->setText(i18n::composed(i18n::kCompletion, QT_TRANSLATE_NOOP("Dialog", "Nice Job!!  %1 out of %2!!"),
+                                         {count, count}, toQString(s.dialogText)));
         m_dialog->show();
+        // The dialog takes the keyboard at once, so Enter or Escape closes it.
+        m_dialog->activateWindow();
     }
+}
+
+void CardWindow::announceResult()
+{
+    // The face that shows the result is also what a screen reader hears, not the colour alone.
+    const CardFace face = m_logic.screen().face;
+    if (face == CardFace::Thinking)
+        return;
+    QWidget* shown = m_faces[int(face)];
+    m_status = shown->accessibleName();
+    QAccessibleEvent named(shown, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&named);
+    QAccessibleEvent alert(shown, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    ++m_announcements;
+}
+
+bool CardWindow::typeKey(const QKeyEvent* key)
+{
+    // Number-pad digits and the minus key go by key, not by the text the layout makes of them.
+    QString typed;
+    if ((key->modifiers() & Qt::KeypadModifier) && key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9)
+        typed = QString(QChar(u'0' + (key->key() - Qt::Key_0)));
+    else if (key->key() == Qt::Key_Minus)
+        typed = QStringLiteral("-");
+    if (typed.isEmpty() || !m_answer->isVisible() || m_answer->isReadOnly())
+        return false;
+    m_answer->setFocus();
+    m_answer->insert(typed);
+    return true;
 }
 
 void CardWindow::showEvent(QShowEvent* event)
@@ -303,6 +389,8 @@ void CardWindow::closeEvent(QCloseEvent* event)
 
 void CardWindow::keyPressEvent(QKeyEvent* event)
 {
+    if (typeKey(event))
+        return;
     // Typing lands in the answer box wherever the focus stands.
     // A key the answer box refuses (Ctrl+5 carries "5") comes back here: pass it on once only.
     static bool redirecting = false;
@@ -319,6 +407,8 @@ void CardWindow::keyPressEvent(QKeyEvent* event)
 
 bool CardWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == m_answer && event->type() == QEvent::KeyPress && typeKey(static_cast<QKeyEvent*>(event)))
+        return true;
     if (watched == m_track && event->type() == QEvent::MouseButtonRelease)
         forward([&] { m_logic.trackClick(); });
     return QWidget::eventFilter(watched, event);

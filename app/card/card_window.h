@@ -4,6 +4,7 @@
 #include "card_logic.h"
 
 #include <QWidget>
+#include <QString>
 #include <array>
 
 class QLabel;
@@ -27,6 +28,9 @@ public:
 
     const CardLogic& logic() const { return m_logic; }
     CompletionDialog* completionDialog() const { return m_dialog; }
+    // The last result announced to assistive technology ("right", "wrong") and how many so far.
+    const QString& lastAnnouncement() const { return m_status; }
+    int announcements() const { return m_announcements; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -40,7 +44,10 @@ private:
                            double height, QColor colour, double points);
     template <class Handler> void forward(Handler handler);
     void render();
+    void announceResult();
+    bool typeKey(const QKeyEvent* key);
 
+    Shell& m_shell;
     CardLogic m_logic;
     std::array<QLabel*, 2> m_digit{};
     QLabel* m_sign = nullptr;
@@ -67,6 +74,8 @@ private:
     std::uint32_t m_seenFocusRequests = 0;
     std::uint32_t m_seenAutoStarts = 0;
     bool m_closing = false;
+    QString m_status;
+    int m_announcements = 0;
 };
 
 } // namespace zorvix

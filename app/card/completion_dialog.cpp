@@ -2,6 +2,7 @@
 
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -11,15 +12,16 @@ namespace zorvix {
 CompletionDialog::CompletionDialog(QWidget* parent)
     : QDialog(parent)
     , m_label(new QLabel(this))
-    , m_ok(new QPushButton(QStringLiteral("OK"), this))
+    , m_ok(new QPushButton(i18n::text(i18n::kCompletion, QStringLiteral(QT_TRANSLATE_NOOP("Dialog", "OK"))), this))
 {
     setObjectName(QStringLiteral("Dialog"));
-    setWindowTitle(QStringLiteral("You Got Them All!!!"));
+    setWindowTitle(i18n::text(i18n::kCompletion, QStringLiteral(QT_TRANSLATE_NOOP("Dialog", "You Got Them All!!!"))));
     setModal(true);
     setBackground(this, QColor(255, 255, 192));
 
     auto* picture = new SvgPicture(QStringLiteral(":/card/trophy.svg"), this);
     picture->setObjectName(QStringLiteral("Image1"));
+    picture->setAccessibleName(i18n::text(i18n::kCompletion, QStringLiteral(QT_TRANSLATE_NOOP("Dialog", "trophy"))));
     placeTwips(picture, 240, 240, 1680, 1680);
 
     m_label->setObjectName(QStringLiteral("Label1"));
@@ -36,9 +38,15 @@ CompletionDialog::CompletionDialog(QWidget* parent)
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(twipsRect(0, 0, 6480, 2895).size());
+    setFocusProxy(m_ok);
 }
 
-void CompletionDialog::setText(const QString& text) { m_label->setText(text); }
+void CompletionDialog::setText(const QString& text)
+{
+    m_label->setText(text);
+    // The praise is what the dialog is for: a screen reader hears it as the dialog opens.
+    setAccessibleDescription(text);
+}
 
 QString CompletionDialog::text() const { return m_label->text(); }
 

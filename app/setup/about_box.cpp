@@ -3,6 +3,7 @@
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 #include "setup/setup_resources.h"
 #include "setup/version.h"
 
@@ -50,7 +51,8 @@ AboutBox::AboutBox(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QString title = QString::fromUtf8(programTitle);
-    setWindowTitle(QStringLiteral("About ") + title);
+    setWindowTitle(i18n::composed(i18n::kAbout, QT_TRANSLATE_NOOP("frmAbout", "About %1"), {title},
+                                  QStringLiteral("About ") + title));
 
     auto* picture = new SvgPicture(QStringLiteral(":/setup/zorvix.svg"), this);
     picture->setObjectName(QStringLiteral("picIcon"));
@@ -59,20 +61,27 @@ AboutBox::AboutBox(QWidget* parent)
     const QString family = QStringLiteral("Tahoma");
     makeLabel(this, "lblTitle", title, 1320, 240, 4800, 480, layoutFont(family, 15.75, true));
     makeLabel(this, "lblVersion",
-              QStringLiteral("Version %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionRevision),
+              i18n::text(i18n::kAbout, QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "Version %1.%2.%3")))
+                  .arg(versionMajor)
+                  .arg(versionMinor)
+                  .arg(versionRevision),
               1320, 780, 4800, 300, layoutFont(family, 9.75));
     makeLine(this, 0, 1260);
     makeLabel(this, "lblDescription",
-              QStringLiteral("An interactive mathematics flashcard program providing four function skills work in "
-                             "either a single problem or multiple problem mode."),
+              i18n::text(i18n::kAbout,
+                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "An interactive mathematics flashcard program "
+                                                                      "providing four function skills work in either a "
+                                                                      "single problem or multiple problem mode."))),
               1320, 1380, 4800, 1020, layoutFont(family, 9.75));
     makeLine(this, 1, 2520);
     makeLabel(this, "lblDisclaimer",
-              QStringLiteral("\u00A9 The Zorvix developers. Free for home and classroom use. Provided as is, "
-                             "without warranty of any kind."),
+              i18n::text(i18n::kAbout,
+                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "\u00A9 The Zorvix developers. Free for home and "
+                                                                      "classroom use. Provided as is, without "
+                                                                      "warranty of any kind."))),
               240, 2700, 4440, 900, layoutFont(family, 8.25));
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(i18n::text(i18n::kAbout, QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "OK"))), this);
     ok->setObjectName(QStringLiteral("cmdOK"));
     ok->setProperty("kind", QStringLiteral("commandbutton"));
     ok->setDefault(true);

@@ -1,6 +1,7 @@
 #include "help_page.h"
 
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 #include "setup/setup_resources.h"
 
 #include <QFile>
@@ -24,10 +25,10 @@ struct PageInfo {
 };
 
 constexpr PageInfo pages[helpPageCount] = {
-    {"Dialog1", "Set Up the FlashCards", ":/setup/help/setup_page.html", "Tahoma", 12},
-    {"Dialog2", "Using the Flash Cards", ":/setup/help/flash_cards.html", "Verdana", 10},
-    {"Dialog3", "Using the Flash Page of Problems", ":/setup/help/flash_page.html", "Verdana", 10},
-    {"Dialog4", "Printing a Page of Problems", ":/setup/help/print_page.html", "Verdana", 10},
+    {"Dialog1", QT_TRANSLATE_NOOP("HelpPage", "Set Up the FlashCards"), ":/setup/help/setup_page.html", "Tahoma", 12},
+    {"Dialog2", QT_TRANSLATE_NOOP("HelpPage", "Using the Flash Cards"), ":/setup/help/flash_cards.html", "Verdana", 10},
+    {"Dialog3", QT_TRANSLATE_NOOP("HelpPage", "Using the Flash Page of Problems"), ":/setup/help/flash_page.html", "Verdana", 10},
+    {"Dialog4", QT_TRANSLATE_NOOP("HelpPage", "Printing a Page of Problems"), ":/setup/help/print_page.html", "Verdana", 10},
 };
 
 // Window layout of every page, twips.
@@ -53,12 +54,13 @@ HelpPage::HelpPage(int page, QWidget* parent)
     loadSetupResources();
     const PageInfo& info = pages[std::clamp(page, 1, helpPageCount) - 1];
     setObjectName(QString::fromUtf8(info.name));
-    setWindowTitle(QString::fromUtf8(info.caption));
+    setWindowTitle(i18n::text(i18n::kHelp, QString::fromUtf8(info.caption)));
     setModal(true);
     setAttribute(Qt::WA_DeleteOnClose);
 
     m_text = new QTextBrowser(this);
     m_text->setObjectName(QStringLiteral("RichTextBox1"));
+    m_text->setAccessibleName(windowTitle());
     m_text->setProperty("kind", QStringLiteral("richtextbox"));
     m_text->setReadOnly(true);
     m_text->setOpenLinks(false);
@@ -76,7 +78,7 @@ HelpPage::HelpPage(int page, QWidget* parent)
     const int gap = twipsToPixels(margin);
     const int bottom = m_text->geometry().bottom() + 1 + gap;
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* ok = new QPushButton(i18n::text(i18n::kHelp, QStringLiteral(QT_TRANSLATE_NOOP("HelpPage", "OK"))), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setProperty("kind", QStringLiteral("commandbutton"));
     ok->setDefault(true);

@@ -2,6 +2,7 @@
 
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 #include "settings/shell.h"
 #include "setup/about_box.h"
 #include "setup/help_page.h"
@@ -42,6 +43,8 @@ struct Place {
     double left, top, width, height;
 };
 
+QString trSetup(const char* english) { return i18n::text(i18n::kSetup, QString::fromUtf8(english)); }
+
 QFont frameFont() { return layoutFont(QStringLiteral("Tahoma"), 11.25, true); }
 QFont optionFont() { return layoutFont(QStringLiteral("Tahoma"), 9.75, true); }
 QFont boxFont() { return layoutFont(QStringLiteral("Tahoma"), 9.75); }
@@ -49,7 +52,7 @@ QFont buttonFont() { return layoutFont(QStringLiteral("Verdana"), 14.25, true); 
 
 QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, Place p)
 {
-    auto* frame = new QGroupBox(QString::fromUtf8(caption), parent);
+    auto* frame = new QGroupBox(trSetup(caption), parent);
     frame->setObjectName(QString::fromUtf8(name));
     frame->setProperty("kind", QStringLiteral("frame"));
     frame->setFont(frameFont());
@@ -74,7 +77,7 @@ QButtonGroup* makeOptions(QWidget* frame, const char* name, std::initializer_lis
     auto place = places.begin();
     int index = 0;
     for (const char* caption : captions) {
-        auto* option = new QRadioButton(QString::fromUtf8(caption), frame);
+        auto* option = new QRadioButton(trSetup(caption), frame);
         option->setObjectName(arrayName(QString::fromUtf8(name), index));
         option->setProperty("kind", QStringLiteral("optionbutton"));
         option->setFont(optionFont());
@@ -90,7 +93,7 @@ QButtonGroup* makeOptions(QWidget* frame, const char* name, std::initializer_lis
 QLabel* makeLabel(QWidget* parent, const char* name, const char* caption, Place p,
                   Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
 {
-    auto* label = new QLabel(QString::fromUtf8(caption), parent);
+    auto* label = new QLabel(trSetup(caption), parent);
     label->setObjectName(QString::fromUtf8(name));
     label->setProperty("kind", QStringLiteral("label"));
     label->setFont(optionFont());
@@ -120,7 +123,7 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& entri
 
 QPushButton* makeButton(QWidget* parent, const char* name, const char* caption, const QColor& colour, Place p)
 {
-    auto* button = new QPushButton(QString::fromUtf8(caption), parent);
+    auto* button = new QPushButton(trSetup(caption), parent);
     button->setObjectName(QString::fromUtf8(name));
     button->setProperty("kind", QStringLiteral("commandbutton"));
     button->setFont(buttonFont());
@@ -171,7 +174,7 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
     , m_shell(shell)
 {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("ZORVIX V2.5"));
+    setWindowTitle(trSetup(QT_TRANSLATE_NOOP("Form1", "ZORVIX V2.5")));
     setBackground(this, background);
 
     m_client = new QWidget(this);
@@ -210,31 +213,31 @@ void SetupWindow::buildControls()
     image->setObjectName(QStringLiteral("Image1"));
     placeTwips(image, 3240, 1200, 8820, 1275);
 
-    QGroupBox* frame1 = makeFrame(c, "Frame1", "TYPE OF TEST", {2400, 2760, 3825, 2295});
-    m_testType = makeOptions(frame1, "TEST_TYPE", {"ADD", "SUBTRACT", "BOTH", "MULTIPLY", "DIVIDE", "BOTH"},
+    QGroupBox* frame1 = makeFrame(c, "Frame1", QT_TRANSLATE_NOOP("Form1", "TYPE OF TEST"), {2400, 2760, 3825, 2295});
+    m_testType = makeOptions(frame1, "TEST_TYPE", {QT_TRANSLATE_NOOP("Form1", "ADD"), QT_TRANSLATE_NOOP("Form1", "SUBTRACT"), QT_TRANSLATE_NOOP("Form1", "BOTH"), QT_TRANSLATE_NOOP("Form1", "MULTIPLY"), QT_TRANSLATE_NOOP("Form1", "DIVIDE"), QT_TRANSLATE_NOOP("Form1", "BOTH")},
                              {{1680, 360, 1305, 255}, {1680, 720, 1575, 255}, {480, 600, 1005, 255},
                               {1680, 1440, 1515, 255}, {1680, 1800, 1455, 255}, {480, 1560, 1065, 255}});
 
-    makeButton(c, "Start", "START!", startColour, {6720, 3600, 2175, 975});
+    makeButton(c, "Start", QT_TRANSLATE_NOOP("Form1", "START!"), startColour, {6720, 3600, 2175, 975});
 
-    QGroupBox* frame3 = makeFrame(c, "Frame3", "TEST RANGE", {9480, 2760, 3735, 2295});
+    QGroupBox* frame3 = makeFrame(c, "Frame3", QT_TRANSLATE_NOOP("Form1", "TEST RANGE"), {9480, 2760, 3735, 2295});
     const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
-    makeLabel(frame3, "Label3", "PRACTICE FROM", {195, 480, 2295, 255}, right);
+    QLabel* practiceFrom = makeLabel(frame3, "Label3", QT_TRANSLATE_NOOP("Form1", "PRACTICE FROM"), {195, 480, 2295, 255}, right);
     m_minNum = makeCombo(frame3, "MIN_NUM",
                          numberList({-99, -75, -50, -40, -30, -25, -20, -10, -5}, 0, 10, {15, 20, 25, 30, 40, 50, 60, 75}),
                          {2580, 360, 795, 360});
-    makeLabel(frame3, "Label4", "TO", {2130, 1035, 375, 270}, right);
+    QLabel* to = makeLabel(frame3, "Label4", QT_TRANSLATE_NOOP("Form1", "TO"), {2130, 1035, 375, 270}, right);
     m_maxNum = makeCombo(frame3, "MAX_NUM",
                          numberList({-75, -60, -50, -40, -30, -25, -20, -15, -10}, -9, 10, {15, 20, 25, 30, 40, 50, 60, 75, 99}),
                          {2565, 975, 810, 360});
-    QLabel* quantity = makeLabel(frame3, "PROBLEM_QUANTITY", "NUMBER OF PROBLEMS", {405, 1515, 1920, 495}, right);
+    QLabel* quantity = makeLabel(frame3, "PROBLEM_QUANTITY", QT_TRANSLATE_NOOP("Form1", "NUMBER OF PROBLEMS"), {405, 1515, 1920, 495}, right);
     quantity->setWordWrap(true);
     m_count = makeCombo(frame3, "Combo1", numberList({5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90, 100}, 1, 0, {}),
                         {2520, 1575, 855, 360});
 
-    QGroupBox* frame5 = makeFrame(c, "Frame5", "TIME LIMIT", {2280, 5760, 2655, 1935});
-    m_timed = makeOptions(frame5, "TIMED_TEST", {"NO", "YES"}, {{240, 600, 840, 255}, {240, 1320, 1140, 255}});
-    m_label1 = makeLabel(frame5, "Label1", "TIME(MIN)", {1200, 720, 1215, 255});
+    QGroupBox* frame5 = makeFrame(c, "Frame5", QT_TRANSLATE_NOOP("Form1", "TIME LIMIT"), {2280, 5760, 2655, 1935});
+    m_timed = makeOptions(frame5, "TIMED_TEST", {QT_TRANSLATE_NOOP("Form1", "NO"), QT_TRANSLATE_NOOP("Form1", "YES")}, {{240, 600, 840, 255}, {240, 1320, 1140, 255}});
+    m_label1 = makeLabel(frame5, "Label1", QT_TRANSLATE_NOOP("Form1", "TIME(MIN)"), {1200, 720, 1215, 255});
     m_text1 = new QLineEdit(QStringLiteral("10"), frame5);
     m_text1->setObjectName(QStringLiteral("Text1"));
     m_text1->setProperty("kind", QStringLiteral("textbox"));
@@ -242,27 +245,44 @@ void SetupWindow::buildControls()
     setBackground(m_text1, Qt::white);
     placeTwips(m_text1, 1440, 1200, 615, 375);
 
-    QGroupBox* frame7 = makeFrame(c, "Frame7", "METHOD", {5280, 5760, 3960, 1815});
-    m_method = makeOptions(frame7, "Printed", {"PAGE OF  PROBLEMS", "INDIVIDUAL PROBLEMS", "PRINTED PAGE"},
+    QGroupBox* frame7 = makeFrame(c, "Frame7", QT_TRANSLATE_NOOP("Form1", "METHOD"), {5280, 5760, 3960, 1815});
+    m_method = makeOptions(frame7, "Printed", {QT_TRANSLATE_NOOP("Form1", "PAGE OF  PROBLEMS"), QT_TRANSLATE_NOOP("Form1", "INDIVIDUAL PROBLEMS"), QT_TRANSLATE_NOOP("Form1", "PRINTED PAGE")},
                            {{240, 360, 3300, 300}, {240, 840, 3615, 300}, {240, 1320, 3360, 300}});
 
-    QGroupBox* frame2 = makeFrame(c, "Frame2", "EMPHASIS", {9720, 5760, 3615, 2055});
-    makeLabel(frame2, "Label5", "DRILL ON", {240, 555, 1335, 255});
+    QGroupBox* frame2 = makeFrame(c, "Frame2", QT_TRANSLATE_NOOP("Form1", "EMPHASIS"), {9720, 5760, 3615, 2055});
+    QLabel* drillOn = makeLabel(frame2, "Label5", QT_TRANSLATE_NOOP("Form1", "DRILL ON"), {240, 555, 1335, 255});
     QStringList drillEntries{QString()};
     drillEntries << numberList({}, -15, 10, {15});
     m_drill = makeCombo(frame2, "DRILL", drillEntries, {1800, 480, 735, 360});
     m_drill->setEditText(QString());
-    m_drillType = makeOptions(frame2, "Drill_Type", {"EVERY PROBLEM", "MORE (NOT ALL)"},
+    m_drillType = makeOptions(frame2, "Drill_Type", {QT_TRANSLATE_NOOP("Form1", "EVERY PROBLEM"), QT_TRANSLATE_NOOP("Form1", "MORE (NOT ALL)")},
                               {{480, 1080, 2775, 255}, {480, 1560, 2895, 255}});
 
-    makeButton(c, "Command1", "END", endColour, {6720, 7920, 2175, 975});
+    makeButton(c, "Command1", QT_TRANSLATE_NOOP("Form1", "END"), endColour, {6720, 7920, 2175, 975});
 
-    QLabel* web = makeLabel(c, "Label2", "www.zorvix.example", {6360, 9600, 2895, 255}, Qt::AlignCenter);
+    QLabel* web = makeLabel(c, "Label2", QT_TRANSLATE_NOOP("Form1", "www.zorvix.example"), {6360, 9600, 2895, 255}, Qt::AlignCenter);
     web->setFont(layoutFont(QStringLiteral("Verdana"), 12));
     setForeground(web, captionColour);
     // A 12-point line is taller than the stored 255 twips; grow downwards only, where nothing lies.
     if (web->height() < web->sizeHint().height())
         web->resize(web->width(), web->sizeHint().height());
+
+    // The boxes carry no caption of their own; a screen reader names them by the caption beside
+    // them (the label relation on Linux, the name elsewhere).
+    practiceFrom->setBuddy(m_minNum);
+    to->setBuddy(m_maxNum);
+    quantity->setBuddy(m_count);
+    m_label1->setBuddy(m_text1);
+    drillOn->setBuddy(m_drill);
+    m_minNum->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "PRACTICE FROM")));
+    m_maxNum->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "TO")));
+    m_count->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "NUMBER OF PROBLEMS")));
+    m_text1->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "TIME(MIN)")));
+    m_drill->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "DRILL ON")));
+    // Two options read "BOTH"; what each one mixes is only clear from where it stands.
+    m_testType->button(2)->setAccessibleDescription(trSetup(QT_TRANSLATE_NOOP("Form1", "addition and subtraction")));
+    m_testType->button(5)->setAccessibleDescription(
+        trSetup(QT_TRANSLATE_NOOP("Form1", "multiplication and division")));
 }
 
 void SetupWindow::buildMenus()
@@ -271,28 +291,28 @@ void SetupWindow::buildMenus()
     m_menuBar->setObjectName(QStringLiteral("MainMenu"));
     m_menuBar->setNativeMenuBar(false);
 
-    QMenu* file = m_menuBar->addMenu(QStringLiteral("&File"));
+    QMenu* file = m_menuBar->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&File")));
     file->setObjectName(QStringLiteral("mnuFile"));
     auto item = [](QMenu* menu, const char* name, const char* caption) {
-        QAction* action = menu->addAction(QString::fromUtf8(caption));
+        QAction* action = menu->addAction(trSetup(caption));
         action->setObjectName(QString::fromUtf8(name));
         return action;
     };
-    connect(item(file, "mnuMaximize", "Ma&ximize"), &QAction::triggered, this, [this] { showMaximized(); });
-    connect(item(file, "mnuMinimize", "&Minimize"), &QAction::triggered, this, [this] { showMinimized(); });
-    connect(item(file, "mnuNormal", "&NormalWindow"), &QAction::triggered, this, [this] { showNormal(); });
-    connect(item(file, "mnuClose", "&Close"), &QAction::triggered, this, [this] { m_shell.endProgram(); });
+    connect(item(file, "mnuMaximize", QT_TRANSLATE_NOOP("Form1", "Ma&ximize")), &QAction::triggered, this, [this] { showMaximized(); });
+    connect(item(file, "mnuMinimize", QT_TRANSLATE_NOOP("Form1", "&Minimize")), &QAction::triggered, this, [this] { showMinimized(); });
+    connect(item(file, "mnuNormal", QT_TRANSLATE_NOOP("Form1", "&NormalWindow")), &QAction::triggered, this, [this] { showNormal(); });
+    connect(item(file, "mnuClose", QT_TRANSLATE_NOOP("Form1", "&Close")), &QAction::triggered, this, [this] { m_shell.endProgram(); });
 
-    QMenu* help = m_menuBar->addMenu(QStringLiteral("&Help"));
+    QMenu* help = m_menuBar->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&Help")));
     help->setObjectName(QStringLiteral("mnuHelp"));
-    QMenu* contents = help->addMenu(QStringLiteral("Contents"));
+    QMenu* contents = help->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "Contents")));
     contents->setObjectName(QStringLiteral("mnuContents"));
-    const char* const pages[] = {"Setup Page", "FlashCards", "FlashPage", "PrintPage"};
+    const char* const pages[] = {QT_TRANSLATE_NOOP("Form1", "Setup Page"), QT_TRANSLATE_NOOP("Form1", "FlashCards"), QT_TRANSLATE_NOOP("Form1", "FlashPage"), QT_TRANSLATE_NOOP("Form1", "PrintPage")};
     for (int page = 1; page <= helpPageCount; ++page) {
         QAction* action = item(contents, QStringLiteral("mnuHelpPage%1").arg(page).toUtf8().constData(), pages[page - 1]);
         connect(action, &QAction::triggered, this, [this, page] { showHelpPage(page, this); });
     }
-    connect(item(help, "mnuAbout", "About Zorvix"), &QAction::triggered, this, [this] { showAboutBox(this); });
+    connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this, [this] { showAboutBox(this); });
 }
 
 void SetupWindow::connectEvents()

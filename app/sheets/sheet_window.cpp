@@ -1,8 +1,10 @@
 #include "sheet_window.h"
 
+#include "common/number.h"
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 #include "settings/shell.h"
 
 #include <QCloseEvent>
@@ -45,6 +47,7 @@ const QColor kWindowColour(255, 128, 0);
 const QString kDivideResource = QStringLiteral(":/sheets/divide.svg");
 
 QColor toColour(const Rgb& rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QString trSheet(const char* english) { return i18n::text(i18n::kSheet, QString::fromUtf8(english)); }
 QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
 
 constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
@@ -99,7 +102,7 @@ QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, const QColor& colour)
 {
-    auto* button = new CaptionButton(caption, parent);
+    auto* button = new CaptionButton(i18n::text(i18n::kSheet, caption), parent);
     button->setObjectName(name);
     setBackground(button, colour);
     return button;
@@ -114,11 +117,12 @@ void setShown(QWidget* widget, bool shown)
 
 SheetWindow::SheetWindow(Shell& shell, QWidget* parent)
     : QWidget(parent)
+    , m_shell(shell)
     , m_logic(shell)
 {
     initSheetResources();
     setObjectName(QStringLiteral("Form3"));
-    setWindowTitle(QString::fromStdString(m_logic.view().caption));
+    setWindowTitle(caption());
     setBackground(this, kWindowColour);
     setFont(tahomaBold(kSlotFontPoints));
     buildSlots();
@@ -149,6 +153,7 @@ void SheetWindow::buildSlots()
         slot.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
         placeTwips(slot.image1, x - 120, y + 450, 360, 345);
         slot.image1->hide();
+        slot.image1->setAccessibleName(i18n::signName(QStringLiteral("/")));
 
         slot.line1 = new LineWidget(this);
         slot.line1->setObjectName(arrayName(QStringLiteral("Line1"), k));
@@ -162,6 +167,8 @@ void SheetWindow::buildSlots()
         placeTwips(slot.answer, x, y + 960, 1215, 495);
         setBackground(slot.answer, toColour(kWhite));
         slot.answer->hide();
+        // Enter moves on to the next box, as on a paper sheet one goes on to the next problem.
+        connect(slot.answer, &QLineEdit::returnPressed, this, [this] { focusNextChild(); });
         connect(slot.answer, &QLineEdit::textChanged, this, [this, k](const QString& text) {
             if (m_rendering)
                 return;
@@ -172,13 +179,13 @@ void SheetWindow::buildSlots()
 
 void SheetWindow::buildButtons()
 {
-    m_nsheet = makeButton(this, QStringLiteral("nsheet"), QStringLiteral("New Problems"), QColor(0, 255, 0));
+    m_nsheet = makeButton(this, QStringLiteral("nsheet"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "New Problems")), QColor(0, 255, 0));
     m_nsheet->setFont(tahomaBold(14.25));
     placeTwips(m_nsheet, 11640, 480, 1575, 735);
-    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral("Answers"), QColor(255, 255, 0));
+    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Answers")), QColor(255, 255, 0));
     m_answers->setFont(tahomaBold(15.75));
     placeTwips(m_answers, 11640, 1560, 1575, 735);
-    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral("Return"), QColor(128, 128, 255));
+    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Return")), QColor(128, 128, 255));
     m_back->setFont(tahomaBold(15.75));
     placeTwips(m_back, 11640, 2640, 1575, 735);
     for (QPushButton* b : {m_nsheet, m_answers, m_back})
@@ -209,6 +216,8 @@ void SheetWindow::buildTimerBar()
     setBackground(m_label1, QColor(255, 192, 128));
     placeTwips(m_label1, kBarLeft, kBarTop, kTrackTwips, kBarHeight);
     m_label1->installEventFilter(this);
+    m_label1->setAccessibleName(trSheet(QT_TRANSLATE_NOOP("Form3", "time bar track")));
+    m_label1->setAccessibleDescription(trSheet(QT_TRANSLATE_NOOP("Form3", "click to show or hide the time bar")));
     m_timerbar = makeButton(this, QStringLiteral("timerbar"), QString(), toColour(kRightGreen));
     placeTwips(m_timerbar, kBarLeft, kBarTop, kBarDesignTwips, kBarHeight);
     m_command3 = makeButton(this, QStringLiteral("Command3"), QString(), cap);
@@ -216,6 +225,9 @@ void SheetWindow::buildTimerBar()
     // The bar and its caps are for looking at; the keyboard goes to the boxes and buttons.
     for (QPushButton* b : {m_command2, m_timerbar, m_command3})
         b->setFocusPolicy(Qt::NoFocus);
+    m_timerbar->setAccessibleName(trSheet(QT_TRANSLATE_NOOP("Form3", "time bar")));
+    m_command2->setAccessibleName(trSheet(QT_TRANSLATE_NOOP("Form3", "start of the time bar")));
+    m_command3->setAccessibleName(trSheet(QT_TRANSLATE_NOOP("Form3", "end of the time bar")));
 
     m_clock = new QTimer(this);
     m_clock->setObjectName(QStringLiteral("Test_LengthT"));
@@ -268,17 +280,34 @@ void SheetWindow::closeEvent(QCloseEvent* event)
     m_logic.close();
 }
 
+QString SheetWindow::caption() const
+{
+    const QString english = QString::fromStdString(m_logic.view().caption);
+    const DrillSettings& s = m_shell.state().settings;
+    const QStringList args = {QString::fromStdString(captionNumber(s.problemCount)),
+                              QString::fromStdString(captionNumber(s.minOperand)),
+                              QString::fromStdString(captionNumber(s.maxOperand))};
+    return i18n::composed(i18n::kSheet, QT_TRANSLATE_NOOP("Form3", "%1 Problems - Numbers %2 Through %3"), args, english);
+}
+
 void SheetWindow::render()
 {
     m_rendering = true;
     const SheetView& view = m_logic.view();
-    setWindowTitle(QString::fromStdString(view.caption));
+    setWindowTitle(caption());
     for (int k = 0; k < kOnScreenSlots; ++k) {
         const SheetSlotView& state = view.problems[k];
         SlotControls& slot = m_slots[k];
         slot.num1->setText(QString::fromStdString(state.first));
         slot.num2->setText(QString::fromStdString(state.second));
         slot.sign->setText(QString::fromStdString(state.sign));
+        const QString signName = i18n::signName(slot.sign->text());
+        slot.sign->setAccessibleName(signName);
+        // The box is what the keyboard reaches, so it carries the whole problem: "problem 7: 8 plus 5".
+        slot.answer->setAccessibleName(
+            i18n::text(i18n::kSheet, QStringLiteral(QT_TRANSLATE_NOOP("Form3", "problem %1: %2 %3 %4")))
+                .arg(k + 1)
+                .arg(slot.num1->text(), signName, slot.num2->text()));
         const QString answer = QString::fromStdString(state.answer);
         if (slot.answer->text() != answer)
             slot.answer->setText(answer);
@@ -296,6 +325,9 @@ void SheetWindow::render()
     if (m_timerbar->palette().color(QPalette::Button) != toColour(view.barColour))
         setBackground(m_timerbar, toColour(view.barColour));
     setShown(m_timerbar, view.barShown);
+    const int percent = std::clamp(int(100.0 * view.barWidth / kTrackTwips + 0.5), 0, 100);
+    m_timerbar->setAccessibleDescription(
+        i18n::text(i18n::kSheet, QStringLiteral(QT_TRANSLATE_NOOP("Form3", "%1 percent of the time used"))).arg(percent));
     // Restarting a running timer would shift its ticks; only switch it when the state changes.
     if (view.clockRunning && !m_clock->isActive())
         m_clock->start();

@@ -45,7 +45,9 @@ private:
     void buildButtons();
     void buildTimerBar();
     void render();
+    QString caption() const;
 
+    Shell& m_shell;
     SheetLogic m_logic;
     std::array<SlotControls, kOnScreenSlots> m_slots{};
     QPushButton* m_nsheet = nullptr;

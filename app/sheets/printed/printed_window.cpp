@@ -3,6 +3,7 @@
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
+#include "i18n/translation.h"
 #include "page_painter.h"
 #include "settings/shell.h"
 
@@ -29,15 +30,17 @@ namespace {
 constexpr double kButtonFontPoints = 15.75;
 constexpr double kSlotFontPoints = 15.75;
 constexpr int kRuleWidthPixels = 3;
-const QString kCaption = QStringLiteral("www.zorvix.example");
+const char* const kCaption = QT_TRANSLATE_NOOP("Form4", "www.zorvix.example");
 const QString kDivideResource = QStringLiteral(":/printed/divide.svg");
-const QString kPrinterMessage = QStringLiteral("Printer is not available");
+const char* const kPrinterMessage = QT_TRANSLATE_NOOP("Form4", "Printer is not available");
+
+QString trPrinted(const char* english) { return i18n::text(i18n::kPrinted, QString::fromUtf8(english)); }
 
 QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
 
 QPushButton* makeButton(QWidget* parent, const QString& name, const QString& caption, double left, const QColor& colour)
 {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new QPushButton(i18n::text(i18n::kPrinted, caption), parent);
     button->setObjectName(name);
     button->setFont(tahomaBold(kButtonFontPoints));
     setBackground(button, colour);
@@ -85,7 +88,7 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
 {
     initPrintedResources();
     setObjectName(QStringLiteral("Form4"));
-    setWindowTitle(kCaption);
+    setWindowTitle(trPrinted(kCaption));
     setBackground(this, Qt::white);
     m_messagePresenter = [this](const QString& message) {
         QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), message, QMessageBox::Ok, this);
@@ -125,8 +128,8 @@ void PrintedSheetWindow::buildControls()
     placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
     m_picture2->hide();
 
-    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral("Return"), 3840, QColor(128, 128, 255));
-    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral("Answers"), 6720, QColor(255, 255, 0));
+    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Return")), 3840, QColor(128, 128, 255));
+    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Answers")), 6720, QColor(255, 255, 0));
     connect(m_back, &QPushButton::clicked, this, [this] { m_sheet.returnToSetup(); });
     connect(m_answers, &QPushButton::clicked, this, [this] { m_sheet.printAnswers(); });
 
@@ -138,6 +141,7 @@ void PrintedSheetWindow::buildControls()
 
         c.image1 = new SvgPicture(kDivideResource, m_picture1);
         c.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
+        c.image1->setAccessibleName(i18n::signName(QStringLiteral("/")));
         setBackground(c.image1, Qt::white);
         c.image1->hide();
 
@@ -188,6 +192,11 @@ void PrintedSheetWindow::render(const PrintedPageView& view)
         showIf(c.num2, s.operandsShown);
 
         c.sign->setText(QString::fromStdString(s.problem.sign));
+        c.sign->setAccessibleName(i18n::signName(c.sign->text()));
+        c.answer->setAccessibleName(
+            i18n::text(i18n::kPrinted, QStringLiteral(QT_TRANSLATE_NOOP("Form4", "problem %1: %2 %3 %4")))
+                .arg(int(k) + 1)
+                .arg(c.num1->text(), i18n::signName(c.sign->text()), c.num2->text()));
         placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
         showIf(c.sign, s.problem.signShown);
 
@@ -247,7 +256,7 @@ bool PrintedSheetWindow::printPage(PrintJob job)
 void PrintedSheetWindow::reportPrinterUnavailable()
 {
     if (m_messagePresenter)
-        m_messagePresenter(kPrinterMessage);
+        m_messagePresenter(trPrinted(kPrinterMessage));
 }
 
 void PrintedSheetWindow::runPendingActivation()
