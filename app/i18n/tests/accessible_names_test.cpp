@@ -4,6 +4,7 @@
 
 #include "card/card_window.h"
 #include "common/random_source.h"
+#include "i18n/accessible_roles.h"
 #include "setup/setup_window.h"
 #include "sheets/sheet_window.h"
 
@@ -26,6 +27,7 @@ class ScreenReader : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        i18n::installAccessibleRoles();
         program = &startProgram();
         program->setRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{0.45, 0.25, 0.85, 0.65}));
         ASSERT_TRUE(activate(program->setupWindow()));
@@ -79,6 +81,12 @@ TEST_F(ScreenReader, cardReadsItsProblemCountersFacesAndBar)
     EXPECT_EQ(heard(control(card, QStringLiteral("keypad(7)"))).toStdString(), "7");
     EXPECT_EQ(heard(control(card, QStringLiteral("keypad(10)"))).toStdString(), "minus");
     EXPECT_EQ(heard(control(card, QStringLiteral("iffybox"))).toStdString(), "thinking");
+    // The window reads as a window and the faces as pictures, not as empty fillers.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(card)->role(), QAccessible::Window);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("iffybox")))->role(),
+              QAccessible::Graphic);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("check")))->role(),
+              QAccessible::Button);
     EXPECT_EQ(heard(control(card, QStringLiteral("tries"))).toStdString(), "Total Tries: 0");
 
     // A wrong answer, then a right one: each is announced on the face that shows it (the event
