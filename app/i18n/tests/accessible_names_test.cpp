@@ -9,7 +9,9 @@
 #include "sheets/sheet_window.h"
 
 #include <QAccessible>
+#include <QAction>
 #include <QGroupBox>
+#include <QTimer>
 
 
 using namespace zorvix;
@@ -132,6 +134,28 @@ TEST_F(ScreenReader, sheetBoxesCarryTheirWholeProblem)
     }
     EXPECT_EQ(heard(control(sheet, QStringLiteral("timerbar")), QAccessible::Description).toStdString(),
               "0 percent of the time used");
+}
+
+// A help page is read as its text, not as a picture of it.
+TEST_F(ScreenReader, helpPageTextIsReadable)
+{
+    QString read;
+    QString name;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* page = QApplication::activeModalWidget()) {
+            if (QWidget* box = control(page, QStringLiteral("RichTextBox1"))) {
+                QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(box);
+                if (iface && iface->textInterface())
+                    read = iface->textInterface()->text(0, iface->textInterface()->characterCount());
+                name = heard(box);
+            }
+            page->close();
+        }
+    });
+    program->setupWindow()->findChild<QAction*>(QStringLiteral("mnuHelpPage1"))->trigger();
+    EXPECT_TRUE(read.contains(QStringLiteral("You can select any number from -15 to +15 as your range.")))
+        << read.left(200).toStdString();
+    EXPECT_EQ(name.toStdString(), "Set Up the FlashCards");
 }
 
 } // namespace

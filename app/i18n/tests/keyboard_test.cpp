@@ -9,6 +9,7 @@
 #include "sheets/sheet_window.h"
 
 #include <QGroupBox>
+#include <QMenu>
 
 using namespace zorvix;
 using namespace zorvix::drive;
@@ -185,6 +186,26 @@ TEST_F(KeyboardOnly, completesAnOnScreenSheetAndReturns)
     press(Qt::Key_Space);
     EXPECT_FALSE(sheet->isVisible());
     EXPECT_TRUE(setup->isVisible());
+}
+
+// The menus open from their access keys and an item runs from its own, with no mouse.
+TEST_F(KeyboardOnly, menuAccessKeysOpenTheMenusAndRunAnItem)
+{
+    auto* file = setup->findChild<QMenu*>(QStringLiteral("mnuFile"));
+    ASSERT_NE(file, nullptr);
+    press(Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(waitFor([&] { return file->isVisible(); }, 2000));
+    // Minimize's access key is M.
+    QTest::keyClick(file, Qt::Key_M);
+    EXPECT_TRUE(waitFor([&] { return setup->isMinimized(); }, 2000));
+    setup->showNormal();
+    ASSERT_TRUE(activate(setup));
+
+    auto* help = setup->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    press(Qt::Key_H, Qt::AltModifier);
+    ASSERT_TRUE(waitFor([&] { return help->isVisible(); }, 2000));
+    press(Qt::Key_Escape);
+    EXPECT_TRUE(waitFor([&] { return !help->isVisible(); }, 2000));
 }
 
 } // namespace
