@@ -1,0 +1,57 @@
+#include "screens.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace robust {
+
+QScreen* screenAt(const QRect& geometry)
+{
+    for (QScreen* s : QGuiApplication::screens())
+        if (s->geometry() == geometry)
+            return s;
+    return nullptr;
+}
+
+void moveToScreen(QWidget* window, const QRect& screen, int offset)
+{
+    window->move(screen.left() + offset, screen.top() + offset);
+    settle();
+}
+
+void settle(int rounds)
+{
+    for (int i = 0; i < rounds; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace robust
+
+int main(int argc, char** argv)
+{
+    const QString config = QDir::temp().filePath(
+        QStringLiteral("zorvix_robust_screens_%1.json").arg(QCoreApplication::applicationPid()));
+    {
+        QFile file(config);
+        if (!file.open(QIODevice::WriteOnly))
+            return 2;
+        file.write(R"({"screens": [
+            {"name": "vga", "x": 0, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+            {"name": "uhd", "x": 640, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+    }
+    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
+    QApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    QFile::remove(config);
+    return result;
+}
