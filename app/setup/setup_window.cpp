@@ -195,6 +195,8 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
         bottom = std::max(bottom, child->geometry().bottom() + 1);
     m_client->setMinimumSize(twipsToPixels(clientWidth), bottom + twipsToPixels(bottomMargin));
     resize(sizeHint());
+    // Only the opening size: a minimum would keep the layout control from fitting a small screen.
+    m_client->setMinimumSize(0, 0);
 
     connectEvents();
     setupLoad(settings(), m_screen);

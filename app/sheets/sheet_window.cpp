@@ -19,6 +19,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <cmath>
 
 // The pictures live in a static library; naming their init function keeps the linker from
 // dropping them.
@@ -321,7 +322,10 @@ void SheetWindow::render()
         setShown(slot.answer, state.answerShown);
     }
     m_nsheet->setEnabled(view.newProblemsEnabled);
-    placeTwips(m_timerbar, kBarLeft, kBarTop, view.barWidth, kBarHeight);
+    // Measured against its track, so the bar stays on it wherever the layout control scaled it.
+    const QRect track = m_label1->geometry();
+    m_timerbar->setGeometry(track.x(), track.y(), int(std::lround(double(track.width()) * view.barWidth / kTrackTwips)),
+                            track.height());
     if (m_timerbar->palette().color(QPalette::Button) != toColour(view.barColour))
         setBackground(m_timerbar, toColour(view.barColour));
     setShown(m_timerbar, view.barShown);

@@ -166,8 +166,9 @@ void PrintedSheetWindow::fitWindow(double widthTwips, double heightTwips)
     // The page is taller than most screens: the window shows its upper part and the rest is
     // clipped, while the panel keeps the full letter size for printing.
     QSize size = twipsRect(0, 0, widthTwips, heightTwips).size();
+    // The frame counts too: a window exactly as large as the screen would overflow it by its frame.
     if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size());
+        size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - this->size()));
     if (size != this->size())
         resize(size);
 }
