@@ -93,6 +93,24 @@ TEST_F(WholeProgram, startsWithTheSetupScreenAloneAndItsIdentity)
     EXPECT_EQ(&startProgram(), program); // a second start does not make a second program
 }
 
+TEST_F(WholeProgram, startCreatesADrillWindowOnFirstUseAndKeepsIt)
+{
+    clickSetupButton("Start");
+    QWidget* first = window("Form2");
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(program->sheetWindow(), nullptr); // only the chosen method's window is made
+    first->hide();
+    program->showSetup();
+    clickSetupButton("Start");
+    EXPECT_EQ(window("Form2"), first);
+    int cards = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        cards += w->objectName() == "Form2" ? 1 : 0;
+    EXPECT_EQ(cards, 1);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(program->printedWindow(), nullptr);
+}
+
 TEST_F(WholeProgram, endButtonEndsTheProgram)
 {
     EXPECT_EQ(runAndDo([this] { clickSetupButton("Command1"); }), 0);
