@@ -359,6 +359,9 @@ void CardWindow::announceResult()
 bool CardWindow::typeKey(const QKeyEvent* key)
 {
     // Number-pad digits and the minus key go by key, not by the text the layout makes of them.
+    // Chords (Ctrl, Alt) stay shortcuts.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
     QString typed;
     if ((key->modifiers() & Qt::KeypadModifier) && key->key() >= Qt::Key_0 && key->key() <= Qt::Key_9)
         typed = QString(QChar(u'0' + (key->key() - Qt::Key_0)));

@@ -188,6 +188,48 @@ TEST_F(KeyboardOnly, completesAnOnScreenSheetAndReturns)
     EXPECT_TRUE(setup->isVisible());
 }
 
+// What lands in the answer for each key, whatever text the keyboard layout gives it.
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    const char* layoutText;
+    const char* typed;
+};
+
+class CardKeys : public KeyboardOnly, public ::testing::WithParamInterface<KeyCase> {};
+
+TEST_P(CardKeys, typeIntoTheAnswerByKeyNotByLayoutText)
+{
+    const KeyCase& c = GetParam();
+    program->showDrill(TestMethod::Cards);
+    CardWindow* card = program->cardWindow();
+    ASSERT_TRUE(activate(card));
+    auto* answer = control<QLineEdit>(card, QStringLiteral("Answer"));
+    answer->setFocus();
+    // Sent to the answer box and, separately, to the window with the focus elsewhere.
+    for (QWidget* target : {static_cast<QWidget*>(answer), static_cast<QWidget*>(card)}) {
+        QKeyEvent event(QEvent::KeyPress, c.key, c.modifiers, QString::fromUtf8(c.layoutText));
+        QApplication::sendEvent(target, &event);
+    }
+    const std::string once = c.typed;
+    EXPECT_EQ(answer->text().toStdString(), once + once);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, CardKeys,
+    ::testing::Values(KeyCase{"keypadDigit", Qt::Key_7, Qt::KeypadModifier, "7", "7"},
+                      // A layout whose number pad sends other text still types the digit.
+                      KeyCase{"keypadDigitWithForeignText", Qt::Key_5, Qt::KeypadModifier, "%", "5"},
+                      KeyCase{"keypadDigitWithoutText", Qt::Key_0, Qt::KeypadModifier, "", "0"},
+                      KeyCase{"keypadMinus", Qt::Key_Minus, Qt::KeypadModifier, "-", "-"},
+                      KeyCase{"minusKeyWithForeignText", Qt::Key_Minus, Qt::NoModifier, "\xc3\x9f", "-"},
+                      KeyCase{"topRowDigitTypesItsText", Qt::Key_3, Qt::NoModifier, "3", "3"},
+                      KeyCase{"ctrlMinusIsNoTyping", Qt::Key_Minus, Qt::ControlModifier, "", ""},
+                      // Without Num Lock the pad moves the cursor; it types nothing.
+                      KeyCase{"keypadHomeWithoutNumLock", Qt::Key_Home, Qt::KeypadModifier, "", ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // The menus open from their access keys and an item runs from its own, with no mouse.
 TEST_F(KeyboardOnly, menuAccessKeysOpenTheMenusAndRunAnItem)
 {
