@@ -10,6 +10,8 @@
 #include <QPointer>
 #include <QWindow>
 
+#include <cmath>
+
 namespace kelvane {
 
 class KelvaneUCWidget::Private {
@@ -108,7 +110,9 @@ double KelvaneUCWidget::metric(int index) const
 void KelvaneUCWidget::setMetric(int index, double value)
 {
     // Design mode measures the screen; after loading, the engine's state rests on the metrics read.
-    if (index < 0 || index >= static_cast<int>(std::size(kMetricKeys)) || !d->site.userMode() || d->loaded)
+    // A metric that is no number (a hand-edited .ui file) keeps its default.
+    if (index < 0 || index >= static_cast<int>(std::size(kMetricKeys)) || !d->site.userMode() || d->loaded
+        || !std::isfinite(value))
         return;
     d->stored.write(kMetricKeys[index], value, Value());
     d->storedPending = true;

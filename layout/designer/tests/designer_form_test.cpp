@@ -16,6 +16,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -85,6 +86,7 @@ TEST(DesignerForm, withoutDesignerThePluginMakesARunTimeControl)
     control->setProperty("DesignWidth", 1024.0);
     control->setProperty("DesignHeight", 768.0);
     control->setProperty("ResizeOnChange", false);
+    control->setProperty("DesignScrollWidth", std::numeric_limits<double>::quiet_NaN()); // ignored
     EXPECT_EQ(control->property("DesignWidth").toDouble(), 1024);
     form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
@@ -92,6 +94,7 @@ TEST(DesignerForm, withoutDesignerThePluginMakesARunTimeControl)
     EXPECT_EQ(control->designWidth(), 1024);
     EXPECT_EQ(control->designHeight(), 768);
     EXPECT_EQ(control->designCaptionHeight(), 18); // not set: its default
+    EXPECT_EQ(control->designScrollWidth(), 16);
     EXPECT_FALSE(control->resizeOnChange());
     EXPECT_TRUE(control->keepAspectRatio());
     EXPECT_NE(control->control().GetErrors().find("Resize***"), std::string::npos) << "no pass ran";
