@@ -135,8 +135,12 @@ void CardWindow::build()
     m_answer->setAccessibleName(trCard(QT_TRANSLATE_NOOP("Form2", "answer")));
     m_answer->setAccessibleDescription(trCard(QT_TRANSLATE_NOOP("Form2", "Type the answer, then press Enter to check it")));
     m_answer->installEventFilter(this);
-    connect(m_answer, &QLineEdit::textEdited, this,
-            [this](const QString& text) { forward([&] { m_logic.answerEdited(text.toStdString()); }); });
+    // Every change but our own rendering is the user's: typing, and also text that assistive
+    // technology writes into the box through its editable-text interface.
+    connect(m_answer, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!m_renderingAnswer)
+            forward([&] { m_logic.answerEdited(text.toStdString()); });
+    });
     // Enter checks, as CHECK would, whenever CHECK is there to press.
     connect(m_answer, &QLineEdit::returnPressed, this, [this] {
         if (m_check->isVisible() && m_check->isEnabled())
@@ -279,8 +283,11 @@ void CardWindow::render()
     m_divideSign->setVisible(s.divideSignVisible);
 
     const QString answer = toQString(s.answer);
-    if (m_answer->text() != answer)
+    if (m_answer->text() != answer) {
+        m_renderingAnswer = true;
         m_answer->setText(answer);
+        m_renderingAnswer = false;
+    }
     setBackground(m_answer, toQColor(s.answerBackground));
 
     m_keypad[10]->setVisible(s.minusKeyVisible);

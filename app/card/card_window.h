@@ -74,6 +74,7 @@ private:
     std::uint32_t m_seenFocusRequests = 0;
     std::uint32_t m_seenAutoStarts = 0;
     bool m_closing = false;
+    bool m_renderingAnswer = false;
     QString m_status;
     int m_announcements = 0;
 };

@@ -136,6 +136,28 @@ TEST_F(ScreenReader, sheetBoxesCarryTheirWholeProblem)
               "0 percent of the time used");
 }
 
+// An answer written by assistive technology (an on-screen keyboard, a braille display) through
+// the box's editable-text interface is the answer CHECK checks.
+TEST_F(ScreenReader, answerWrittenThroughTheEditableTextInterfaceIsChecked)
+{
+    program->showDrill(TestMethod::Cards);
+    CardWindow* card = program->cardWindow();
+    ASSERT_TRUE(activate(card));
+    control<QAbstractButton>(card, QStringLiteral("new_prob"))->click();
+    const QString result = solve(control<QLabel>(card, QStringLiteral("Digit(0)"))->text(), QStringLiteral("+"),
+                                 control<QLabel>(card, QStringLiteral("Digit(1)"))->text());
+    QAccessibleInterface* box = QAccessible::queryAccessibleInterface(control(card, QStringLiteral("Answer")));
+    ASSERT_TRUE(box && box->editableTextInterface());
+    box->editableTextInterface()->insertText(0, result);
+    EXPECT_EQ(card->logic().screen().answer, result.toStdString());
+    control<QAbstractButton>(card, QStringLiteral("check"))->click();
+    EXPECT_EQ(card->lastAnnouncement().toStdString(), "right");
+    // The view's own rendering (the next card empties the box) is not taken for an edit.
+    ASSERT_TRUE(waitFor([&] { return control<QLineEdit>(card, QStringLiteral("Answer"))->text().isEmpty(); }));
+    EXPECT_EQ(card->logic().screen().answer, "");
+    EXPECT_EQ(control<QLabel>(card, QStringLiteral("tries"))->text().toStdString(), "1");
+}
+
 // A help page is read as its text, not as a picture of it.
 TEST_F(ScreenReader, helpPageTextIsReadable)
 {
