@@ -56,21 +56,6 @@ private:
     Error m_error;
 };
 
-// A host object (window, control, font, collection) whose members are reached by name.
-// Every member access may throw Failure (most often err::MissingMember).
-class KELVANEUCP_EXPORT Object {
-public:
-    virtual ~Object();
-    // The platform type name ("CommandButton", "Form", "Line", ...); its lower case is the kind.
-    virtual std::string typeName() const = 0;
-    virtual Value get(std::string_view member, const Array& args = {}) = 0;
-    virtual void set(std::string_view member, const Value& value, const Array& args = {}) = 0;
-    // Arguments are passed by reference: a method may write back into them.
-    virtual Value call(std::string_view member, Array& args) = 0;
-    // Two references denote the same object when their identities are equal.
-    virtual const void* identity() const { return this; }
-};
-
 // Identity, not equality; two empty references are the same.
 KELVANEUCP_EXPORT bool sameObject(const Ref& a, const Ref& b);
 
@@ -113,6 +98,22 @@ struct KELVANEUCP_EXPORT Value {
 };
 
 KELVANEUCP_EXPORT bool operator==(const Value& a, const Value& b); // objects by identity
+
+// A host object (window, control, font, collection) whose members are reached by name.
+// Declared after Value: its default arguments build an Array, which needs Value complete.
+// Every member access may throw Failure (most often err::MissingMember).
+class KELVANEUCP_EXPORT Object {
+public:
+    virtual ~Object();
+    // The platform type name ("CommandButton", "Form", "Line", ...); its lower case is the kind.
+    virtual std::string typeName() const = 0;
+    virtual Value get(std::string_view member, const Array& args = {}) = 0;
+    virtual void set(std::string_view member, const Value& value, const Array& args = {}) = 0;
+    // Arguments are passed by reference: a method may write back into them.
+    virtual Value call(std::string_view member, Array& args) = 0;
+    // Two references denote the same object when their identities are equal.
+    virtual const void* identity() const { return this; }
+};
 
 // A public member's outcome: a value, or the error that ended it.
 template <class T = void>
