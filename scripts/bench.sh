@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds Release and runs every benchmark of the project. Each measures its floor in the same run
+# and prints its ratio against it; the summary at the end compares each ratio with its target.
+# Exits non-zero when a target is missed. Usage: scripts/bench.sh
+set -euo pipefail
+top=$(cd "$(dirname "$0")/.." && pwd)
+"$top/scripts/install-deps.sh"
+build="$top/build/bench"
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Release -DZORVIX_BUILD_TESTS=OFF -DZORVIX_BUILD_BENCHMARKS=ON >/dev/null
+cmake --build "$build" -j"$(nproc)" >/dev/null
+export QT_QPA_PLATFORM=offscreen
+
+# Target ratio of each Google Benchmark binary (its "ratio" counter); start-up checks its own.
+declare -A target=([print_bench]=1.5 [sort_bench]=1.3 [resize_bench]=2.0)
+summary=()
+status=0
+for bench in "$build"/bench/*_bench; do
+  [ -f "$bench" ] && [ -x "$bench" ] || continue
+  name=$(basename "$bench")
+  echo "== $name"
+  if [ "$name" = startup_bench ]; then
+    if "$bench" | tee "$build/$name.txt"; then
+      summary+=("$name: ok")
+    else
+      summary+=("$name: MISSED"); status=1
+    fi
+    continue
+  fi
+  "$bench" --benchmark_counters_tabular=false | tee "$build/$name.txt"
+  limit=${target[$name]:-}
+  worst=$(grep -o 'ratio=[0-9.eE+-]*' "$build/$name.txt" | cut -d= -f2 | sort -g | tail -1)
+  if [ -z "$worst" ]; then
+    summary+=("$name: no ratio reported"); status=1
+  elif [ -n "$limit" ] && awk -v r="$worst" -v t="$limit" 'BEGIN { exit !(r > t) }'; then
+    summary+=("$name: worst ratio $worst, target <= $limit: MISSED"); status=1
+  else
+    summary+=("$name: worst ratio $worst, target <= ${limit:-none}: ok")
+  fi
+done
+echo "== summary"
+printf '%s\n' "${summary[@]}"
+exit $status
