@@ -172,8 +172,10 @@ bool KelvaneUCWidget::eventFilter(QObject* watched, QEvent* event)
             }
             if (QWindow* handle = d->window->windowHandle(); handle && handle != d->watchedHandle) {
                 d->watchedHandle = handle;
-                // A window moved to another screen is a resolution change for it.
-                connect(handle, &QWindow::screenChanged, this, [this] { d->hostResize(); });
+                // A window moved to another screen is a resolution change for it. The request
+                // waits until the move that changed the screen has finished, or the platform's
+                // own geometry for that move would land on top of the pass's.
+                connect(handle, &QWindow::screenChanged, this, [this] { d->hostResize(); }, Qt::QueuedConnection);
             }
             d->hostResize();
         }

@@ -54,7 +54,10 @@ int edge(double v)
     constexpr double limit = 1 << 24;
     if (!std::isfinite(v))
         return 0;
-    return static_cast<int>(std::floor(std::clamp(v, -limit, limit) + 0.5));
+    // Scaling there and back lands a hair beside an exact half; snapping to 1/4096 pixel first
+    // rounds the same way both times.
+    const double snapped = std::round(std::clamp(v, -limit, limit) * 4096.0) / 4096.0;
+    return static_cast<int>(std::floor(snapped + 0.5));
 }
 
 QRect current(const QWidget* widget)
@@ -78,15 +81,26 @@ QRectF exactGeometry(const QWidget* widget)
     const QRect now = current(widget);
     if (ExactStore* s = store()) {
         auto it = s->entries.constFind(widget);
-        if (it != s->entries.constEnd() && it->applied == now)
-            return it->exact;
+        if (it != s->entries.constEnd()) {
+            // Position and size are kept apart: a window dragged elsewhere keeps its exact size.
+            QRectF r = it->exact;
+            if (it->applied.topLeft() != now.topLeft())
+                r.moveTopLeft(QPointF(now.topLeft()));
+            if (it->applied.size() != now.size())
+                r.setSize(QSizeF(now.size()));
+            return r;
+        }
     }
     return QRectF(now);
 }
 
 void setExactGeometry(QWidget* widget, const QRectF& exact)
 {
-    const QRect target = roundEdges(exact);
+    // A window has no neighbours to touch, but its position is often set by others (the user, the
+    // platform): its size is rounded on its own so that it never depends on where it stands.
+    const QRect target = widget->isWindow()
+                           ? QRect(edge(exact.x()), edge(exact.y()), std::max(0, edge(exact.width())), std::max(0, edge(exact.height())))
+                           : roundEdges(exact);
     if (widget->isWindow()) {
         // The frame is what the caller placed; the client area sits inside it.
         const QRect frame = widget->frameGeometry();

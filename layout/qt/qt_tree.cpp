@@ -6,15 +6,18 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QHash>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
 #include <QScrollArea>
 #include <QStackedWidget>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolBar>
 
 namespace kelvane::qt {
 
@@ -37,6 +40,33 @@ bool isOpaque(const QObject* object)
         || qobject_cast<const QAbstractScrollArea*>(object) || qobject_cast<const QTabBar*>(object)
         || qobject_cast<const QMenuBar*>(object) || qobject_cast<const QLineEdit*>(object)
         || qobject_cast<const QMenu*>(object);
+}
+
+bool inLayout(const QLayout* layout, const QWidget* widget, int depth)
+{
+    if (!layout || depth > kMaxDepth)
+        return false;
+    for (int i = 0; i < layout->count(); ++i) {
+        QLayoutItem* item = layout->itemAt(i);
+        if (!item)
+            continue;
+        if (item->widget() == widget || inLayout(item->layout(), widget, depth + 1))
+            return true;
+    }
+    return false;
+}
+
+// A widget a layout places is not placed by anyone else: it is looked through like an unnamed
+// one, and what it holds keeps its place in the container. Edge bars stay controls.
+bool placedByLayout(const QObject* object)
+{
+    const auto* widget = static_cast<const QWidget*>(object);
+    const QWidget* parent = widget->parentWidget();
+    if (!parent || !parent->layout())
+        return false;
+    if (qobject_cast<const QMenuBar*>(widget) || qobject_cast<const QToolBar*>(widget) || qobject_cast<const QStatusBar*>(widget))
+        return false;
+    return inLayout(parent->layout(), widget, 0);
 }
 
 bool hasControlName(const QObject* object)
@@ -82,7 +112,7 @@ void collect(QObject* parent, std::vector<QObject*>& out, int depth)
         if (auto* widget = qobject_cast<QWidget*>(child)) {
             if (widget->isWindow())
                 continue; // dialogs, menus and other windows are forms of their own
-            if (hasControlName(widget) && !isTabPage(widget))
+            if (hasControlName(widget) && !isTabPage(widget) && !placedByLayout(widget))
                 out.push_back(widget);
             if (!isOpaque(widget))
                 collect(widget, out, depth + 1);
@@ -113,7 +143,7 @@ bool isControl(const QObject* object)
         return false;
     if (!object->isWidgetType() && !qobject_cast<const QTimer*>(object))
         return false;
-    if (!hasControlName(object) || isTabPage(object))
+    if (!hasControlName(object) || isTabPage(object) || (object->isWidgetType() && placedByLayout(object)))
         return false;
     if (!object->isWidgetType() && !(object->parent() && object->parent()->isWidgetType()))
         return false; // timers count only as direct children of a widget

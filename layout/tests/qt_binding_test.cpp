@@ -27,6 +27,7 @@
 #include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -511,6 +512,47 @@ TEST(QtWidget, designModeShowsTheFaceNoSmallerThanItsMinimum)
     const QLabel* face = control->findChild<QLabel*>();
     ASSERT_NE(face, nullptr);
     EXPECT_TRUE(face->text().startsWith("Res="));
+}
+
+} // namespace
+} // namespace kelvane::qt
+
+namespace kelvane::qt {
+namespace {
+
+TEST(QtControls, aWidgetPlacedByALayoutIsLookedThrough)
+{
+    QWidget form;
+    form.setObjectName("Form1");
+    auto* bar = named<QMenuBar>(&form, "MainMenu");
+    auto* client = named<QWidget>(&form, "client");
+    auto* layout = new QVBoxLayout(&form);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setMenuBar(bar);
+    layout->addWidget(client);
+    auto* label = named<QLabel>(client, "Label1");
+    label->setGeometry(10, 10, 40, 20);
+    form.resize(200, 200);
+    layout->activate();
+
+    const Ref controls = wrap(&form)->get("Controls").toObject();
+    EXPECT_EQ(controls->get("Count").toInt32(), 2); // the menu bar and the label
+    EXPECT_TRUE(sameObject(wrap(label)->get("Container").toObject(), wrap(&form)));
+    EXPECT_DOUBLE_EQ(wrap(label)->get("Top").toDouble(), (client->y() + 10) * tpp());
+    EXPECT_EQ(wrap(bar)->get("Align").toInt32(), 1);
+}
+
+TEST(QtGeometry, aWindowMovedByOthersKeepsItsExactSize)
+{
+    QWidget form;
+    form.setObjectName("Form1");
+    form.setGeometry(40, 40, 300, 200);
+    const Ref f = wrap(&form);
+    const double width = f->get("Width").toDouble() * 1.2345;
+    f->set("Width", Value(width));
+    form.move(90, 70);
+    EXPECT_DOUBLE_EQ(f->get("Width").toDouble(), width);
+    EXPECT_DOUBLE_EQ(f->get("Left").toDouble(), form.frameGeometry().left() * tpp());
 }
 
 } // namespace
