@@ -29,7 +29,7 @@ constexpr long kEvents = 20000;
 TEST_P(RandomEvents, keepEveryPromise)
 {
     const WindowRun& run = GetParam();
-    robust::Watchdog watchdog(std::string("random events on ") + run.name, std::chrono::seconds(240));
+    robust::Watchdog watchdog(std::string("random events on ") + run.name, std::chrono::seconds(280));
     RobustShell shell(run.seed, run.printer);
     robust::WindowDriver driver(shell, run.target, run.seed * 7919);
     const robust::DriveReport report = driver.run(kEvents);
