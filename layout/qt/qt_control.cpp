@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHash>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -323,26 +324,47 @@ void setTabSize(QObject* holder, QTabBar* bar, M m, const Value& value)
 
 // --- Qt properties with the member's exact name ----------------------------------------------
 
+// The index of a declared property of a class, looked up once per class and name.
+int declaredProperty(const QMetaObject* mo, const std::string& name)
+{
+    static QHash<QPair<const QMetaObject*, QByteArray>, int> known;
+    const auto key = qMakePair(mo, QByteArray(name.data(), static_cast<qsizetype>(name.size())));
+    auto it = known.constFind(key);
+    if (it != known.constEnd())
+        return *it;
+    const int index = mo->indexOfProperty(name.c_str());
+    known.insert(key, index);
+    return index;
+}
+
+bool hasDynamicProperty(const QObject* o, const std::string& name)
+{
+    const QList<QByteArray> names = o->dynamicPropertyNames(); // shared, not copied
+    for (const QByteArray& n : names)
+        if (n == name.c_str())
+            return true;
+    return false;
+}
+
 std::optional<Value> readQtProperty(QObject* o, const std::string& name)
 {
     const QMetaObject* mo = o->metaObject();
-    const int index = mo->indexOfProperty(name.c_str());
+    const int index = declaredProperty(mo, name);
     if (index >= 0) {
         const QMetaProperty p = mo->property(index);
         if (!p.isReadable())
             throw Failure(err::MissingMember);
         return toValue(p.read(o));
     }
-    const QVariant v = o->property(name.c_str());
-    if (v.isValid())
-        return toValue(v);
+    if (hasDynamicProperty(o, name))
+        return toValue(o->property(name.c_str()));
     return std::nullopt;
 }
 
 bool writeQtProperty(QObject* o, const std::string& name, const Value& value)
 {
     const QMetaObject* mo = o->metaObject();
-    const int index = mo->indexOfProperty(name.c_str());
+    const int index = declaredProperty(mo, name);
     if (index >= 0) {
         const QMetaProperty p = mo->property(index);
         if (!p.isWritable())
@@ -351,7 +373,7 @@ bool writeQtProperty(QObject* o, const std::string& name, const Value& value)
             throw Failure(err::TypeMismatch);
         return true;
     }
-    if (o->property(name.c_str()).isValid()) {
+    if (hasDynamicProperty(o, name)) {
         o->setProperty(name.c_str(), toVariant(value));
         return true;
     }

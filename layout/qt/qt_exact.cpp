@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPointer>
+#include <QSet>
 #include <QWidget>
 
 #include <algorithm>
@@ -29,13 +30,18 @@ public:
     explicit ExactStore(QObject* parent) : QObject(parent) {}
     QHash<const QObject*, Entry> entries;
     QHash<QPair<const QObject*, quint32>, ScalarEntry> scalars;
+    QSet<const QObject*> tracked;
     void track(QObject* widget)
     {
-        connect(widget, &QObject::destroyed, this, &ExactStore::drop, Qt::UniqueConnection);
+        if (tracked.contains(widget))
+            return;
+        tracked.insert(widget);
+        connect(widget, &QObject::destroyed, this, &ExactStore::drop);
     }
     void drop(QObject* object)
     {
         entries.remove(object);
+        tracked.remove(object);
         scalars.removeIf([object](auto it) { return it.key().first == object; });
     }
 };

@@ -139,6 +139,9 @@ void QtFont::set(std::string_view member, const Value& value, const Array&)
     } else {
         throw Failure(err::MissingMember);
     }
+    // Writing what is already there (a scaler puts the name back each time) changes nothing.
+    if (f == font() && (!m_table || m_table->item(m_row, m_column)))
+        return;
     apply(f);
 }
 
