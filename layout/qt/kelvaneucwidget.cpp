@@ -1,6 +1,7 @@
 #include <kelvaneuc/kelvaneucwidget.h>
 
 #include "control/instance.h"
+#include "qt_exact.h"
 #include "qt_font.h"
 #include "qt_site.h"
 
@@ -35,7 +36,9 @@ public:
         ++depth;
         if (suspend)
             window->setUpdatesEnabled(false);
+        qt::beginDeferredGeometry();
         control.HostResize();
+        qt::endDeferredGeometry();
         if (suspend && window)
             window->setUpdatesEnabled(true); // repaints the window once
         --depth;

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 #include <limits>
 
 namespace kelvane::qt {
@@ -22,6 +23,7 @@ struct ScalarEntry {
 struct Entry {
     QRectF exact;
     QRect applied;
+    bool pending = false; // not yet put in place (see beginDeferredGeometry)
 };
 
 // Entries go when their widget does.
@@ -45,6 +47,14 @@ public:
         scalars.removeIf([object](auto it) { return it.key().first == object; });
     }
 };
+
+// Widgets whose new geometry waits for the end of a pass, and how many passes are open.
+int deferDepth = 0;
+std::vector<QPointer<QWidget>>& pending()
+{
+    static std::vector<QPointer<QWidget>> widgets;
+    return widgets;
+}
 
 ExactStore* store()
 {
@@ -115,6 +125,18 @@ void setExactGeometry(QWidget* widget, const QRectF& exact)
                                frame.right() - client.right(), frame.bottom() - client.bottom());
         const QRect inner = target.marginsRemoved(margins);
         widget->setGeometry(QRect(inner.topLeft(), QSize(std::max(0, inner.width()), std::max(0, inner.height()))));
+    } else if (deferDepth > 0) {
+        // Each move of a shown widget costs a walk over its siblings; during a pass a control
+        // is moved and sized in several writes, so it is placed once when the pass ends.
+        if (ExactStore* s = store()) {
+            auto it = s->entries.find(widget);
+            const bool waiting = it != s->entries.end() && it->pending;
+            s->track(widget);
+            s->entries.insert(widget, Entry{exact, widget->geometry(), true});
+            if (!waiting)
+                pending().emplace_back(widget);
+            return;
+        }
     } else if (widget->geometry() != target) {
         widget->setGeometry(target);
     }
@@ -155,6 +177,29 @@ int setExactScalar(QObject* object, quint32 key, double exact)
         s->scalars.insert(qMakePair(static_cast<const QObject*>(object), key), ScalarEntry{exact, applied});
     }
     return applied;
+}
+
+void beginDeferredGeometry() { ++deferDepth; }
+
+void endDeferredGeometry()
+{
+    if (deferDepth <= 0 || --deferDepth > 0)
+        return;
+    std::vector<QPointer<QWidget>> widgets;
+    widgets.swap(pending());
+    ExactStore* s = store();
+    for (const QPointer<QWidget>& w : widgets) {
+        if (!w || !s)
+            continue;
+        auto it = s->entries.find(w.data());
+        if (it == s->entries.end() || !it->pending)
+            continue;
+        const QRectF exact = it->exact;
+        const bool untouched = it->applied == w->geometry(); // nobody else moved it meanwhile
+        s->entries.remove(w.data());
+        if (untouched)
+            setExactGeometry(w.data(), exact);
+    }
 }
 
 } // namespace kelvane::qt

@@ -22,6 +22,11 @@ QRectF exactGeometry(const QWidget* widget);
 void setExactGeometry(QWidget* widget, const QRectF& exact);
 void forgetExactGeometry(const QWidget* widget);
 
+// Between these two, child widgets keep their new exact geometry (and report it) but are put in
+// place only at the end, once each. Windows are placed at once. Scopes nest.
+void beginDeferredGeometry();
+void endDeferredGeometry();
+
 // The same for one whole-pixel value of an object (a row height, a tab width): the value to
 // report while the object still holds `current`, and the whole value to apply for `exact`.
 double exactScalar(const QObject* object, quint32 key, int current);

@@ -1,6 +1,7 @@
 // The Qt binding on real widgets (offscreen): kinds, containers and units, tab order on the
 // focus chain, members a kind lacks, line end points, exact geometry, collections, fonts.
 #include "qt/qt_control.h"
+#include "qt/qt_exact.h"
 #include "qt/qt_platform.h"
 
 #include <kelvaneuc/kelvaneucwidget.h>
@@ -553,6 +554,28 @@ TEST(QtGeometry, aWindowMovedByOthersKeepsItsExactSize)
     form.move(90, 70);
     EXPECT_DOUBLE_EQ(f->get("Width").toDouble(), width);
     EXPECT_DOUBLE_EQ(f->get("Left").toDouble(), form.frameGeometry().left() * tpp());
+}
+
+} // namespace
+} // namespace kelvane::qt
+
+namespace kelvane::qt {
+namespace {
+
+TEST(QtGeometry, duringAPassAControlIsPlacedOnceAtTheEnd)
+{
+    QWidget form;
+    auto* label = named<QLabel>(&form, "Label1");
+    label->setGeometry(10, 10, 40, 20);
+    const Ref c = wrap(label);
+    beginDeferredGeometry();
+    c->set("Left", Value(30 * tpp()));
+    c->set("Width", Value(60 * tpp()));
+    EXPECT_EQ(label->geometry(), QRect(10, 10, 40, 20)); // not yet
+    EXPECT_DOUBLE_EQ(c->get("Left").toDouble(), 30 * tpp());
+    EXPECT_DOUBLE_EQ(c->get("Width").toDouble(), 60 * tpp());
+    endDeferredGeometry();
+    EXPECT_EQ(label->geometry(), QRect(30, 10, 60, 20));
 }
 
 } // namespace
