@@ -27,6 +27,14 @@ for bench in "$build"/bench/*_bench; do
     continue
   fi
   "$bench" --benchmark_counters_tabular=false | tee "$build/$name.txt"
+  # A benchmark that measures its floor as a sibling ("floorLoop/N" beside "pass/N", both in one
+  # unit): the ratio of each pair.
+  if ! grep -q 'ratio=' "$build/$name.txt"; then
+    awk '$1 ~ /^floorLoop\// { split($1, a, "/"); f[a[2]] = $2 }
+         $1 ~ /^pass\//      { split($1, a, "/"); p[a[2]] = $2 }
+         END { for (n in p) if (f[n] > 0) printf "%s n=%s ratio=%.3f\n", "'"$name"'", n, p[n] / f[n] }' \
+      "$build/$name.txt" | sort -t= -k2 -n | tee -a "$build/$name.txt"
+  fi
   limit=${target[$name]:-}
   worst=$(grep -o 'ratio=[0-9.eE+-]*' "$build/$name.txt" | cut -d= -f2 | sort -g | tail -1)
   if [ -z "$worst" ]; then
@@ -37,6 +45,9 @@ for bench in "$build"/bench/*_bench; do
     summary+=("$name: worst ratio $worst, target <= ${limit:-none}: ok")
   fi
 done
+if [ ${#summary[@]} -eq 0 ]; then
+  echo "no benchmark was built (is Google Benchmark installed?)"; exit 1
+fi
 echo "== summary"
 printf '%s\n' "${summary[@]}"
 exit $status
