@@ -1,5 +1,7 @@
 #include "printed_window.h"
 
+#include <algorithm>
+
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
@@ -165,12 +167,30 @@ void PrintedSheetWindow::fitWindow(double widthTwips, double heightTwips)
 {
     // The page is taller than most screens: the window shows its upper part and the rest is
     // clipped, while the panel keeps the full letter size for printing.
-    QSize size = twipsRect(0, 0, widthTwips, heightTwips).size();
+    keepOnScreen(twipsRect(0, 0, widthTwips, heightTwips).size());
+}
+
+void PrintedSheetWindow::keepOnScreen(QSize size)
+{
+    const QScreen* s = screen();
+    if (!s) {
+        if (size != this->size())
+            resize(size);
+        return;
+    }
     // The frame counts too: a window exactly as large as the screen would overflow it by its frame.
-    if (const QScreen* s = screen())
-        size = size.boundedTo(s->availableGeometry().size() - (frameGeometry().size() - this->size()));
+    const QRect area = s->availableGeometry();
+    const QSize frameExtra = frameGeometry().size() - this->size();
+    size = size.boundedTo(area.size() - frameExtra);
     if (size != this->size())
         resize(size);
+    // A window as tall as the screen must also start at its top, or its lower part is lost.
+    QRect frame(frameGeometry().topLeft(), size + frameExtra);
+    if (!area.contains(frame)) {
+        frame.moveLeft(std::clamp(frame.left(), area.left(), std::max(area.left(), area.right() - frame.width() + 1)));
+        frame.moveTop(std::clamp(frame.top(), area.top(), std::max(area.top(), area.bottom() - frame.height() + 1)));
+        move(frame.topLeft());
+    }
 }
 
 void PrintedSheetWindow::render(const PrintedPageView& view)
@@ -273,6 +293,18 @@ bool PrintedSheetWindow::event(QEvent* event)
     const bool handled = QWidget::event(event);
     if (event->type() == QEvent::WindowActivate)
         runPendingActivation();
+    // A window as tall as one screen, scaled for another, can come out taller than that one:
+    // it stays a window onto the page that the screen it is on can show whole.
+    if ((event->type() == QEvent::Resize || event->type() == QEvent::Move) && isWindow() && !m_keepingOnScreen) {
+        m_keepingOnScreen = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                keepOnScreen(size());
+                m_keepingOnScreen = false;
+            },
+            Qt::QueuedConnection);
+    }
     return handled;
 }
 

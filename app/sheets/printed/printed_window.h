@@ -74,6 +74,7 @@ private:
     void runPendingActivation();
     void buildControls();
     void fitWindow(double widthTwips, double heightTwips);
+    void keepOnScreen(QSize size);
 
     struct SlotControls {
         QLabel* num1 = nullptr;
@@ -95,6 +96,7 @@ private:
     // Activation runs once per showing: coming back to the window from another program
     // must not print another page.
     bool m_activationPending = false;
+    bool m_keepingOnScreen = false;
     int m_pagesPrinted = 0;
 };
 
