@@ -4,6 +4,8 @@
 #include "qt_tree.h"
 #include "qt_values.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QScreen>
 #include <QTableWidget>
 #include <QWidget>
@@ -53,6 +55,10 @@ void setWidgetFont(QWidget* widget, const QFont& font)
 {
     pinControls(widget, 0);
     widget->setFont(font);
+    // Under a style sheet an editable combo box's own line edit keeps the font it was made
+    // with; the text the user reads must follow the box.
+    if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+        combo->lineEdit()->setFont(font);
 }
 
 QtFont::QtFont(QWidget* widget)

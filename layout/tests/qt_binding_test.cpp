@@ -407,6 +407,26 @@ TEST(QtFonts, scalingAContainersFontLeavesItsControlsTheirOwn)
     EXPECT_EQ(failureNumber([&] { font->set("Size", Value(0.0)); }), 380);
 }
 
+TEST(QtFonts, editableComboTextFollowsTheBoxUnderAStyleSheet)
+{
+    QWidget form;
+    form.setObjectName("Form1");
+    auto* frame = named<QGroupBox>(&form, "Frame1");
+    frame->setStyleSheet("QGroupBox { border: 1px solid gray; }");
+    auto* combo = named<QComboBox>(frame, "Combo1");
+    combo->setEditable(true);
+    QFont start = combo->font();
+    start.setPointSizeF(9);
+    combo->setFont(start);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+
+    const Ref font = wrap(combo)->get("Font").toObject();
+    font->set("Size", Value(18.0));
+    EXPECT_DOUBLE_EQ(combo->font().pointSizeF(), 18.0);
+    EXPECT_DOUBLE_EQ(combo->lineEdit()->font().pointSizeF(), 18.0);
+}
+
 TEST(QtGrids, flexGridKeepsCellAndSelectionThroughRowColWrites)
 {
     QWidget form;
