@@ -5,8 +5,8 @@
 #include "settings/shell.h"
 #include "sheets/printed/printed_window.h"
 
-#include <QApplication>
 #include <QElapsedTimer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QPageSize>
 #include <QPainter>
@@ -101,14 +101,3 @@ void BM_PrintWorksheetToPdf(benchmark::State& state)
 BENCHMARK(BM_PrintWorksheetToPdf)->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(2.0);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include "offscreen_screens.h"
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -194,20 +196,9 @@ INSTANTIATE_TEST_SUITE_P(FourWindows, DrillWindowOnScreens, ::testing::Values("F
 // Two screens side by side, set before the application starts.
 int main(int argc, char** argv)
 {
-    const QString config = QDir::temp().filePath(QStringLiteral("kelvane_qt_screens_%1.json").arg(QCoreApplication::applicationPid()));
-    {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return 2;
-        file.write(R"({"screens": [
-            {"name": "large", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-            {"name": "small", "x": 1280, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    QFile::remove(config);
+    const int result = runTestsOnScreens(argc, argv, R"([
+        {"name": "large", "x": 0, "y": 0, "width": 1280, "height": 1024, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "small", "x": 1280, "y": 0, "width": 800, "height": 600, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}])");
     QFile::remove(QDir::temp().filePath(QStringLiteral("kelvane_qt_screens_%1.pdf").arg(QCoreApplication::applicationPid())));
     return result;
 }

@@ -1,3 +1,4 @@
+#include "offscreen_screens.h"
 #include "screens.h"
 
 #include <QApplication>
@@ -38,20 +39,7 @@ void settle(int rounds)
 
 int main(int argc, char** argv)
 {
-    const QString config = QDir::temp().filePath(
-        QStringLiteral("zorvix_robust_screens_%1.json").arg(QCoreApplication::applicationPid()));
-    {
-        QFile file(config);
-        if (!file.open(QIODevice::WriteOnly))
-            return 2;
-        file.write(R"({"screens": [
-            {"name": "vga", "x": 0, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
-            {"name": "uhd", "x": 640, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
-    }
-    qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
-    QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    const int result = RUN_ALL_TESTS();
-    QFile::remove(config);
-    return result;
+    return runTestsOnScreens(argc, argv, R"([
+        {"name": "vga", "x": 0, "y": 0, "width": 640, "height": 480, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1},
+        {"name": "uhd", "x": 640, "y": 0, "width": 3840, "height": 2160, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}])");
 }
