@@ -7,5 +7,9 @@ build="$top/build/test"
 cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZORVIX_SANITIZE=ON -DZORVIX_BUILD_BENCHMARKS=OFF
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# Sanitizer settings for every test: leaks inside Qt and fontconfig themselves are suppressed.
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export LSAN_OPTIONS=suppressions=$top/cmake/lsan.supp
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
