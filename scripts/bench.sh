@@ -34,6 +34,19 @@ for bench in "$build"/bench/*_bench; do
          $1 ~ /^pass\//      { split($1, a, "/"); p[a[2]] = $2 }
          END { for (n in p) if (f[n] > 0) printf "%s n=%s ratio=%.3f\n", "'"$name"'", n, p[n] / f[n] }' \
       "$build/$name.txt" | sort -t= -k2 -n | tee -a "$build/$name.txt"
+    # Linear in the number of controls: the cost per control at the largest size against the
+    # smallest.
+    growth=$(awk '$1 ~ /^pass\// { split($1, a, "/"); n = a[2] + 0; c = $2 / n
+                                 if (!lo || n < lo) { lo = n; clo = c } if (n > hi) { hi = n; chi = c } }
+                  END { if (lo && hi > lo) printf "%.3f", chi / clo }' "$build/$name.txt")
+    if [ -n "$growth" ]; then
+      echo "$name per-control cost, largest against smallest: $growth (target <= 1.5)"
+      if awk -v g="$growth" 'BEGIN { exit !(g > 1.5) }'; then
+        summary+=("$name: per-control growth $growth, target <= 1.5: MISSED"); status=1
+      else
+        summary+=("$name: per-control growth $growth, target <= 1.5: ok")
+      fi
+    fi
   fi
   limit=${target[$name]:-}
   worst=$(grep -o 'ratio=[0-9.eE+-]*' "$build/$name.txt" | cut -d= -f2 | sort -g | tail -1)

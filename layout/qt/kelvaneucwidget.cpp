@@ -6,6 +6,7 @@
 #include "qt_site.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
@@ -34,20 +35,44 @@ public:
         }
         const bool suspend = window && window->isVisible() && window->updatesEnabled();
         ++depth;
-        if (suspend)
+        if (suspend) {
+            markWholeWindowDirty();
             window->setUpdatesEnabled(false);
+        }
         qt::beginDeferredGeometry();
         control.HostResize();
         qt::endDeferredGeometry();
-        if (suspend && window)
-            window->setUpdatesEnabled(true); // repaints the window once
+        if (suspend && window) {
+            window->setUpdatesEnabled(true);
+            // The window was marked dirty before the pass; a repaint request handled while
+            // painting was paused is spent, so ask for the one repaint again.
+            QCoreApplication::postEvent(window, new QEvent(QEvent::UpdateRequest), Qt::LowEventPriority);
+        }
         --depth;
+    }
+
+    // Switching painting back on queues every control for a repaint of its own, and Qt then
+    // subtracts each queued control's siblings from it: a cost that grows with the square of
+    // the controls in one container. A window already dirty as a whole takes those requests as
+    // done and is painted once, in one sweep. Lowering a hidden child of the window over its
+    // whole area is the public way to mark it so; the child is ours, unnamed, never shown.
+    void markWholeWindowDirty()
+    {
+        if (!repaintMark) {
+            repaintMark = new QWidget(window);
+            repaintMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+            repaintMark->hide();
+        }
+        repaintMark->setGeometry(window->rect());
+        repaintMark->raise(); // lower() does nothing for a child already at the bottom
+        repaintMark->lower();
     }
 
     QPointer<QWidget> window;
     qt::QtSite site;
     KelvaneUC control;
     QPointer<QWindow> watchedHandle;
+    QPointer<QWidget> repaintMark;
     bool shown = false;
     int depth = 0;
     // Properties set one by one (from a .ui file) before the first showing, and whether a
