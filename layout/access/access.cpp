@@ -306,6 +306,8 @@ bool HasVisible(const Ref& c)
 
 bool IsAligned(const Ref& c)
 {
+    if (const auto* probe = dynamic_cast<const MemberProbe*>(c.get()); probe && probe->lacksMember("Align"))
+        return false;
     try {
         return GetAlign(c) > 0;
     } catch (...) {

@@ -68,6 +68,17 @@ void MoveToPosition(const Ref& c, double left, double top);
 void MoveAndSize(const Ref& c, double left, double top, double width, double height);
 
 // --- probes that never fail ---
+// An object that can tell, without a failed access, that it lacks a member. The pass asks every
+// control for its alignment and most have none; a failure each time would cost more than the
+// rest of the control's share of the pass. Answers true only when sure.
+class MemberProbe {
+public:
+    virtual bool lacksMember(std::string_view member) const = 0;
+
+protected:
+    ~MemberProbe() = default;
+};
+
 bool HasVisible(const Ref& c);
 bool IsAligned(const Ref& c);
 int32_t GetTabIndexOrNone(const Ref& c);

@@ -470,6 +470,24 @@ std::string QtControl::typeName() const
     return typeNameOf(m_object.data());
 }
 
+bool QtControl::lacksMember(std::string_view member) const
+{
+    // Must agree with get(): a Qt property of that name first, then what the kind has.
+    QObject* o = m_object.data();
+    if (!o || memberOf(member) != M::Align)
+        return false;
+    const std::string name(member);
+    if (declaredProperty(o->metaObject(), name) >= 0 || hasDynamicProperty(o, name))
+        return false;
+    switch (kindOf(o)) {
+    case Kind::Menu:
+    case Kind::StatusBar:
+    case Kind::PictureBox:
+    case Kind::Toolbar: return false;
+    default: return true;
+    }
+}
+
 Value QtControl::get(std::string_view member, const Array& args)
 {
     QObject* o = live();

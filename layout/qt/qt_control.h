@@ -2,6 +2,8 @@
 // A Qt object of a host window (the window itself, a widget, a timer) seen as a control whose
 // members are reached by name. A Qt property or dynamic property with the member's exact name
 // wins over the built-in mapping, so a widget can add or override members by declaring them.
+#include "access/access.h"
+
 #include <kelvaneuc/value.h>
 
 #include <QPointer>
@@ -23,7 +25,7 @@ std::string typeNameOf(const QObject* object);
 // Whether the control takes part in the window's tab order.
 bool hasTabIndex(const QObject* object);
 
-class QtControl final : public Object {
+class QtControl final : public Object, public MemberProbe {
 public:
     explicit QtControl(QObject* object);
     std::string typeName() const override;
@@ -31,6 +33,7 @@ public:
     void set(std::string_view member, const Value& value, const Array& args = {}) override;
     Value call(std::string_view member, Array& args) override;
     const void* identity() const override { return m_identity; }
+    bool lacksMember(std::string_view member) const override;
 
     QObject* object() const { return m_object.data(); }
 

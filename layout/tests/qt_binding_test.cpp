@@ -95,6 +95,41 @@ TEST(QtKinds, eachWidgetClassReportsItsPlatformTypeName)
         EXPECT_EQ(wrap(object)->typeName(), expected) << object->metaObject()->className();
 }
 
+TEST(QtKinds, aControlSaysItLacksAlignExactlyWhenReadingItFailsAsMissing)
+{
+    QWidget form;
+    form.setObjectName("Form1");
+    std::vector<QObject*> objects{&form,
+                                  named<QPushButton>(&form, "Command1"),
+                                  named<QLabel>(&form, "Label1"),
+                                  named<QGroupBox>(&form, "Frame1"),
+                                  named<QMenuBar>(&form, "MainMenu"),
+                                  named<QToolBar>(&form, "Toolbar1"),
+                                  named<QStatusBar>(&form, "StatusBar1"),
+                                  named<QWidget>(&form, "Picture1"),
+                                  named<QTabWidget>(&form, "SSTab1"),
+                                  named<QTimer>(&form, "Timer1"),
+                                  new KelvaneUCWidget(&form)};
+    auto* declared = named<QLabel>(&form, "Label2"); // a dynamic property of that name wins
+    declared->setProperty("Align", 2);
+    objects.push_back(declared);
+    auto* typed = named<QLabel>(&form, "Label3"); // so does a kind named explicitly
+    typed->setProperty("kind", "StatusBar");
+    objects.push_back(typed);
+    for (QObject* object : objects) {
+        const Ref c = wrap(object);
+        const auto* probe = dynamic_cast<const MemberProbe*>(c.get());
+        ASSERT_NE(probe, nullptr);
+        for (const char* member : {"Align", "align"}) {
+            const bool fails = failureNumber([&] { c->get(member); }) == err::MissingMember;
+            EXPECT_EQ(probe->lacksMember(member), fails) << object->objectName().toStdString() << "." << member;
+        }
+        EXPECT_FALSE(probe->lacksMember("Left")) << "only sure answers";
+    }
+    EXPECT_FALSE(IsAligned(wrap(&form)));
+    EXPECT_TRUE(IsAligned(wrap(declared)));
+}
+
 TEST(QtKinds, kindPropertyNamesTheKindExplicitly)
 {
     QWidget form;
