@@ -1,6 +1,7 @@
 #include "twips.h"
 
 #include <QFontDatabase>
+#include <QHash>
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
@@ -32,17 +33,32 @@ void placeTwips(QWidget* widget, double left, double top, double width, double h
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+QString layoutFamily(const QString& family)
+{
+    // Asked for every control of every window; the installed families do not change while
+    // the program runs.
+    static QHash<QString, QString> chosen;
+    if (const auto found = chosen.constFind(family); found != chosen.constEnd())
+        return *found;
+    const QStringList installed = QFontDatabase::families();
+    QString face = family;
+    if (!installed.contains(family, Qt::CaseInsensitive)) {
+        face = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+        for (const char* standIn : {"DejaVu Sans", "Liberation Sans"})
+            if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
+                face = QLatin1String(standIn);
+                break;
+            }
+    }
+    chosen.insert(family, face);
+    return face;
+}
+
 QFont layoutFont(const QString& family, double points, bool bold)
 {
-    QFont font(family);
+    QFont font(layoutFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
-    if (!QFontDatabase::families().contains(family, Qt::CaseInsensitive)) {
-        // Tahoma and Verdana are rarely installed on Linux; DejaVu Sans keeps the text readable.
-        font.setFamilies({family, QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
-                          QStringLiteral("sans-serif")});
-        font.setStyleHint(QFont::SansSerif);
-    }
     return font;
 }
 

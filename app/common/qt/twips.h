@@ -14,8 +14,11 @@ int twipsToPixels(double twips);   // rounded to the nearest pixel
 QRect twipsRect(double left, double top, double width, double height); // edges rounded, not sizes
 void placeTwips(QWidget* widget, double left, double top, double width, double height);
 
-// A font of the stored layout; falls back to a sans-serif face of similar width when the
-// named family is not installed.
+// The family itself where installed; otherwise a sans-serif face of similar width (Tahoma and
+// Verdana are rarely installed on Linux). A font names one real family: a list of candidates
+// costs a font search per candidate for every new size, and the layout control makes many.
+QString layoutFamily(const QString& family);
+// A font of the stored layout, in layoutFamily(family).
 QFont layoutFont(const QString& family, double points, bool bold = false);
 
 // Background colour that survives the platform style (buttons included).

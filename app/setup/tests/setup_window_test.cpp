@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -244,6 +245,32 @@ TEST_F(Form1Test, everyControlShowsInsideTheWindowWithoutOverlappingItsNeighbour
     // The client area sits below the menu bar, inside the window.
     EXPECT_GE(window->clientArea()->y(), window->findChild<QMenuBar*>()->height());
     EXPECT_LE(window->clientArea()->geometry().bottom(), window->rect().bottom());
+}
+
+TEST_F(Form1Test, everyControlsFontIsOneInstalledFamily)
+{
+    // A family Qt has to search for costs a fallback search on every new size, and the text
+    // might come out in a face nobody chose.
+    const QStringList installed = QFontDatabase::families();
+    for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->objectName().isEmpty())
+            continue;
+        EXPECT_EQ(w->font().families().size(), 1) << w->objectName().toStdString();
+        EXPECT_TRUE(installed.contains(w->font().family(), Qt::CaseInsensitive))
+            << w->objectName().toStdString() << ": " << w->font().family().toStdString();
+    }
+}
+
+TEST(LayoutFamily, anInstalledFamilyIsItselfAndAMissingOneAnInstalledStandIn)
+{
+    const QStringList installed = QFontDatabase::families();
+    ASSERT_FALSE(installed.isEmpty());
+    EXPECT_EQ(layoutFamily(installed.first()), installed.first());
+    for (const char* family : {"Tahoma", "Verdana", "Arial", "No Such Family 0xF00D", ""}) {
+        const QString face = layoutFamily(QString::fromUtf8(family));
+        EXPECT_TRUE(installed.contains(face, Qt::CaseInsensitive)) << family << " -> " << face.toStdString();
+        EXPECT_EQ(layoutFamily(QString::fromUtf8(family)), face) << "asked twice";
+    }
 }
 
 TEST_F(Form1Test, divideWithZeroToNineShowsTwoAndNine)
