@@ -59,6 +59,10 @@ QFont layoutFont(const QString& family, double points, bool bold)
     QFont font(layoutFamily(family));
     font.setPointSizeF(points);
     font.setBold(bold);
+    // Complete: nothing of it comes from the container, so a container's font change never
+    // has to be kept away from the control (the layout control would pin it at its first pass,
+    // a font change of its own).
+    font.setResolveMask(QFont::AllPropertiesResolved);
     return font;
 }
 
