@@ -136,6 +136,10 @@ QWidget* widgetOf(QObject* o)
 
 bool hasGeometry(Kind k) { return k != Kind::Timer && k != Kind::Line; }
 bool hasScale(Kind k) { return k == Kind::Form || k == Kind::PictureBox; }
+bool hasAlign(Kind k)
+{
+    return k == Kind::Menu || k == Kind::StatusBar || k == Kind::PictureBox || k == Kind::Toolbar;
+}
 
 int32_t scaleModeOf(const QWidget* w)
 {
@@ -477,15 +481,7 @@ bool QtControl::lacksMember(std::string_view member) const
     if (!o || memberOf(member) != M::Align)
         return false;
     const std::string name(member);
-    if (declaredProperty(o->metaObject(), name) >= 0 || hasDynamicProperty(o, name))
-        return false;
-    switch (kindOf(o)) {
-    case Kind::Menu:
-    case Kind::StatusBar:
-    case Kind::PictureBox:
-    case Kind::Toolbar: return false;
-    default: return true;
-    }
+    return declaredProperty(o->metaObject(), name) < 0 && !hasDynamicProperty(o, name) && !hasAlign(kindOf(o));
 }
 
 Value QtControl::get(std::string_view member, const Array& args)
@@ -590,6 +586,8 @@ Value QtControl::get(std::string_view member, const Array& args)
         return Value((vertical ? w->height() : w->width()) * units);
     }
     case M::Align:
+        if (!hasAlign(k))
+            missing();
         switch (k) {
         case Kind::Menu: return Value(static_cast<int32_t>(1));
         case Kind::StatusBar: return Value(static_cast<int32_t>(2));
