@@ -100,6 +100,11 @@ QButtonGroup* makeOptions(QWidget* frame, const char* name, std::initializer_lis
         option->setProperty("kind", QStringLiteral("optionbutton"));
         option->setFont(optionFont());
         setForeground(option, captionColour);
+        // The round indicator is filled with the base colour, which the yellow window would
+        // otherwise lend it; white keeps an unchosen option visible.
+        QPalette palette = option->palette();
+        palette.setColor(QPalette::Base, Qt::white);
+        option->setPalette(palette);
         placeTwips(option, place->left, place->top, place->width, place->height);
         group->addButton(option, index);
         ++place;

@@ -16,6 +16,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -245,6 +247,19 @@ TEST_F(Form1Test, everyControlShowsInsideTheWindowWithoutOverlappingItsNeighbour
     // The client area sits below the menu bar, inside the window.
     EXPECT_GE(window->clientArea()->y(), window->findChild<QMenuBar*>()->height());
     EXPECT_LE(window->clientArea()->geometry().bottom(), window->rect().bottom());
+}
+
+TEST_F(Form1Test, anUnchosenOptionsIndicatorStandsOutFromTheYellowWindow)
+{
+    for (QRadioButton* option : window->findChildren<QRadioButton*>()) {
+        if (option->isChecked() || !option->isVisible())
+            continue;
+        QStyleOptionButton style;
+        style.initFrom(option);
+        const QRect indicator = option->style()->subElementRect(QStyle::SE_RadioButtonIndicator, &style, option);
+        const QColor centre = option->grab().toImage().pixelColor(indicator.center());
+        EXPECT_NE(centre.rgb(), QColor(255, 255, 0).rgb()) << option->objectName().toStdString();
+    }
 }
 
 TEST_F(Form1Test, everyControlsFontIsOneInstalledFamily)
