@@ -83,6 +83,11 @@ QGroupBox* makeFrame(QWidget* parent, const char* name, const char* caption, Pla
     frame->setProperty("kind", QStringLiteral("frame"));
     frame->setFont(frameFont());
     setBackground(frame, background);
+    // Option buttons fill their round indicator with the base colour: white, not the frame's
+    // yellow, keeps an unchosen one visible. Boxes inside set their own.
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    frame->setPalette(palette);
     placeTwips(frame, p.left, p.top, p.width, p.height);
     return frame;
 }
@@ -100,11 +105,6 @@ QButtonGroup* makeOptions(QWidget* frame, const char* name, std::initializer_lis
         option->setProperty("kind", QStringLiteral("optionbutton"));
         option->setFont(optionFont());
         setForeground(option, captionColour);
-        // The round indicator is filled with the base colour, which the yellow window would
-        // otherwise lend it; white keeps an unchosen option visible.
-        QPalette palette = option->palette();
-        palette.setColor(QPalette::Base, Qt::white);
-        option->setPalette(palette);
         placeTwips(option, place->left, place->top, place->width, place->height);
         group->addButton(option, index);
         ++place;
