@@ -61,6 +61,10 @@ void CardLogic::formActivate()
     m_shell.random().reseed();
     m_screen.skipVisible = false;
     m_screen.checkVisible = false;
+    // Left while going over missed problems, the window comes back idle: START is there again,
+    // and MISSED PROBLEMS goes on with the queue where it stopped.
+    m_test.retryMode = false;
+    m_screen.newProbVisible = true;
     m_shell.hideSetup();
     m_screen.minusKeyVisible = s.minOperand < 0;
     m_screen.newProbCaption = kCardStartCaption;
