@@ -493,6 +493,8 @@ std::string leaveName(Leave leave)
     return "Unknown";
 }
 
+inline void PrintTo(const TypedEntry& c, std::ostream* os) { *os << c.box << " " << c.text << " " << leaveName(c.leave); }
+
 class Form1TypedEntry : public Form1Test, public ::testing::WithParamInterface<TypedEntry> {};
 
 TEST_P(Form1TypedEntry, typingAnEntryAndLeavingTheBoxPicksNothing)
