@@ -262,7 +262,7 @@ void CardLogic::tryagainClick()
     requestAnswerFocus();
 }
 
-void CardLogic::testLengthTick(bool twoKeyReleased)
+void CardLogic::testLengthTick()
 {
     if (!m_screen.windowVisible || !m_screen.testClockOn)
         return;
@@ -283,10 +283,6 @@ void CardLogic::testLengthTick(bool twoKeyReleased)
         m_screen.timerbarWidth = int(std::clamp(width, 0.0, double(kCardTrackLength)));
         if (m_screen.timerbarWidth > kCardDarkGreenFrom)
             m_screen.timerbarColour = card_colour::darkGreen;
-    }
-    if (twoKeyReleased) {
-        m_screen.answer.clear();
-        requestAnswerFocus();
     }
 }
 
