@@ -473,7 +473,9 @@ INSTANTIATE_TEST_SUITE_P(Signs, SlotResult,
                              const ResultCase& c = info.param;
                              // The long runs of nines would make a name of 800 characters.
                              auto shown = [](const std::string& t) { return t.size() > 9 ? "long" : t; };
-                             return zorvix::test::spelled(shown(c.first) + c.sign + shown(c.second));
+                             const std::string sign = *c.sign ? zorvix::test::spelled(std::string_view(c.sign)) : "nosign";
+                             return zorvix::test::spelled(shown(c.first)) + "_" + sign + "_"
+                                    + zorvix::test::spelled(shown(c.second));
                          });
 
 } // namespace
