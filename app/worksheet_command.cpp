@@ -277,7 +277,7 @@ int worksheetCommandMain(int argc, char** argv)
     static std::vector<char*> args(argv, argv + argc);
     static char platformOption[] = "-platform";
     static char platformName[] = "offscreen";
-    args.insert(args.begin() + 1, {platformOption, platformName});
+    args.insert(args.begin() + (args.empty() ? 0 : 1), {platformOption, platformName});
     static int count = static_cast<int>(args.size());
     args.push_back(nullptr);
     QApplication app(count, args.data());
@@ -298,7 +298,7 @@ int worksheetCommandMain(int argc, char** argv)
     state.settings = job.settings;
     std::unique_ptr<RandomSource> random;
     if (job.seed)
-        random = std::make_unique<SeededRandom>(*job.seed);
+        random = std::make_unique<ReproducibleRandom>(*job.seed);
     else
         random = std::make_unique<ClockRandom>();
     const auto sheets = drawWorksheets(job.batch.count, state, *random);

@@ -20,13 +20,13 @@ double ClockRandom::next()
     return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
 }
 
-SeededRandom::SeededRandom(std::uint64_t seed)
+ReproducibleRandom::ReproducibleRandom(std::uint64_t seed)
     : m_seed(seed)
 {
     m_engine.seed(seed);
 }
 
-void SeededRandom::reseed()
+void ReproducibleRandom::reseed()
 {
     // splitmix64 of seed and count: neighbouring seeds and counts give unrelated streams.
     std::uint64_t z = m_seed + (++m_reseeds) * 0x9E3779B97F4A7C15ull;
@@ -35,7 +35,7 @@ void SeededRandom::reseed()
     m_engine.seed(z ^ (z >> 31));
 }
 
-double SeededRandom::next() { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+double ReproducibleRandom::next() { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
 
 ScriptedRandom::ScriptedRandom(std::vector<double> values)
     : m_values(std::move(values))

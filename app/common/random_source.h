@@ -27,9 +27,9 @@ private:
 
 // Reproducible: the same seed gives the same values, reseeds included. Each reseed moves to the
 // next stream derived from the seed, so sheets drawn one after another still differ.
-class SeededRandom final : public RandomSource {
+class ReproducibleRandom final : public RandomSource {
 public:
-    explicit SeededRandom(std::uint64_t seed);
+    explicit ReproducibleRandom(std::uint64_t seed);
     void reseed() override;
     double next() override;
 

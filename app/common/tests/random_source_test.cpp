@@ -32,10 +32,10 @@ TEST(DrawFromRange, coversEveryWholeNumberOfTheRange)
     EXPECT_EQ(drawFromRange(high, -5, 11), 5);
 }
 
-TEST(SeededRandom, sameSeedSameValuesAcrossReseedsOtherSeedOtherValues)
+TEST(ReproducibleRandom, sameSeedSameValuesAcrossReseedsOtherSeedOtherValues)
 {
     auto run = [](std::uint64_t seed) {
-        SeededRandom random(seed);
+        ReproducibleRandom random(seed);
         std::vector<double> values;
         for (int sheet = 0; sheet < 3; ++sheet) {
             random.reseed();

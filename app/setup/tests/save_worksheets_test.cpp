@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -181,6 +182,21 @@ TEST_F(SaveWorksheets, unwritablePathGivesOneMessageAndNoFile)
     EXPECT_TRUE(script.errors[0].startsWith(QStringLiteral("The worksheets could not be saved as "))) << script.errors[0].toStdString();
     EXPECT_TRUE(script.errors[0].contains(QStringLiteral("class.pdf")));
     EXPECT_TRUE(filesLeft().isEmpty());
+}
+
+TEST(StandardWorksheetDialogs, cancelInTheProgressDialogStopsTheRun)
+{
+    QWidget parent;
+    const std::unique_ptr<WorksheetDialogs> dialogs = standardWorksheetDialogs();
+    EXPECT_TRUE(dialogs->showProgress(&parent, 1, 10));
+    auto* progress = parent.findChild<QProgressDialog*>();
+    ASSERT_NE(progress, nullptr);
+    EXPECT_EQ(progress->maximum(), 10);
+    EXPECT_EQ(progress->value(), 1);
+    progress->cancel();
+    EXPECT_FALSE(dialogs->showProgress(&parent, 2, 10));
+    dialogs->endProgress();
+    EXPECT_EQ(parent.findChild<QProgressDialog*>(), nullptr);
 }
 
 TEST(WorksheetBatchDialog, oneSheetKeysAfterEachOnLetterUnlessChanged)

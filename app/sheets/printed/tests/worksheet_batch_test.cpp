@@ -50,7 +50,7 @@ TEST(BatchPages, twoHundredSheetsGiveFourHundredPages)
 
 std::vector<std::vector<SheetSlot>> draw(int count, std::uint64_t seed, DrillState& state)
 {
-    SeededRandom random(seed);
+    ReproducibleRandom random(seed);
     return drawWorksheets(count, state, random);
 }
 
