@@ -86,20 +86,25 @@ void PagePanel::showPage(const PrintedPageView& view)
         const SlotPlacement& p = s.place;
         const SlotControls& c = m_slots[k];
 
-        c.num1->setText(QString::fromStdString(s.problem.first));
+        // Page after page only the texts change; the rest is set again only when it differs.
+        const QString first = QString::fromStdString(s.problem.first);
+        const QString second = QString::fromStdString(s.problem.second);
+        const QString sign = QString::fromStdString(s.problem.sign);
+        if (c.num1->text() != first || c.num2->text() != second || c.sign->text() != sign
+            || c.answer->accessibleName().isEmpty()) {
+            c.num1->setText(first);
+            c.num2->setText(second);
+            c.sign->setText(sign);
+            c.sign->setAccessibleName(i18n::signName(sign));
+            c.answer->setAccessibleName(
+                i18n::text(i18n::kPrinted, QStringLiteral(QT_TRANSLATE_NOOP("Form4", "problem %1: %2 %3 %4")))
+                    .arg(int(k) + 1)
+                    .arg(first, i18n::signName(sign), second));
+        }
         placeTwips(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
         showIf(c.num1, s.operandsShown);
-
-        c.num2->setText(QString::fromStdString(s.problem.second));
         placeTwips(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
         showIf(c.num2, s.operandsShown);
-
-        c.sign->setText(QString::fromStdString(s.problem.sign));
-        c.sign->setAccessibleName(i18n::signName(c.sign->text()));
-        c.answer->setAccessibleName(
-            i18n::text(i18n::kPrinted, QStringLiteral(QT_TRANSLATE_NOOP("Form4", "problem %1: %2 %3 %4")))
-                .arg(int(k) + 1)
-                .arg(c.num1->text(), i18n::signName(c.sign->text()), c.num2->text()));
         placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
         showIf(c.sign, s.problem.signShown);
 
@@ -109,7 +114,10 @@ void PagePanel::showPage(const PrintedPageView& view)
         c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
         showIf(c.line1, s.lineShown);
 
-        c.answer->setText(QString::fromStdString(s.answer));
+        // Setting a line edit's text lays it out again: a hidden box keeps what it had.
+        const QString answer = QString::fromStdString(s.answer);
+        if (s.answerShown && c.answer->text() != answer)
+            c.answer->setText(answer);
         placeTwips(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
         showIf(c.answer, s.answerShown);
     }

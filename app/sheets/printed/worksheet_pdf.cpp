@@ -4,17 +4,18 @@
 #include "page_panel.h"
 
 #include <QCoreApplication>
+#include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSaveFile>
 
+#include <algorithm>
+
 namespace zorvix {
 
 namespace {
-// Fine enough that the panel's pixels land on whole device units at any screen resolution.
-constexpr int kPdfResolution = 1200;
-constexpr double kTwipsPerInch = 1440;
+constexpr double kTwipsPerPoint = 20;
 
 QPageSize pageSize(Paper paper) { return QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter); }
 
@@ -38,20 +39,22 @@ PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector
     }
     outcome.opened = true;
 
+    PagePanel panel;
+    // The file's units are the panel's own pixels: the page goes onto it unscaled, which spares
+    // the file a change of coordinates around every drawing. PDF coordinates are not rounded
+    // to them, so nothing is lost.
+    const int resolution = panel.logicalDpiX();
+    // The letter page keeps its size on other paper. On A4 it lies at the left edge, which
+    // balances the problems' side margins better than centring the page would, and halfway
+    // down. A margin places it there, so no drawing needs moving.
+    const QSizeF paperPoints = pageSize(paper).size(QPageSize::Point);
+    const double top = std::max(0.0, (paperPoints.height() - kPageHeightTwips / kTwipsPerPoint) / 2);
     QPdfWriter writer(&file);
     writer.setPageSize(pageSize(paper));
-    writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setResolution(kPdfResolution);
+    writer.setPageMargins(QMarginsF(0, top, 0, 0), QPageLayout::Point);
+    writer.setResolution(resolution);
     writer.setTitle(trPdf(QT_TRANSLATE_NOOP("Worksheets", "Worksheets")));
     writer.setCreator(QCoreApplication::applicationName());
-
-    PagePanel panel;
-    // The letter page keeps its size on other paper, centred on the sheet; on letter it lies at
-    // (0, 0) exactly as printing puts it.
-    const QSizeF paperInches = pageSize(paper).size(QPageSize::Inch);
-    const double offsetX = (paperInches.width() - kPageWidthTwips / kTwipsPerInch) / 2 * kPdfResolution;
-    const double offsetY = (paperInches.height() - kPageHeightTwips / kTwipsPerInch) / 2 * kPdfResolution;
-    const double scale = kPdfResolution / static_cast<double>(panel.logicalDpiX());
 
     QPainter painter;
     if (!painter.begin(&writer)) {
@@ -66,11 +69,7 @@ PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector
         if (done > 0)
             writer.newPage();
         panel.showPage(printedPage(sheets[static_cast<std::size_t>(page.sheet)], page.answerKey));
-        painter.save();
-        painter.translate(offsetX, offsetY);
-        painter.scale(scale, scale);
         paintPagePanel(painter, panel);
-        painter.restore();
         if (progress && !progress(done + 1, total)) {
             painter.end();
             file.cancelWriting();
