@@ -3,6 +3,7 @@
 #include "sheets/printed/printed_window.h"
 
 #include "sheets/printed/page_painter.h"
+#include "sheets/printed/page_panel.h"
 
 #include "common/random_source.h"
 #include "settings/shell.h"
@@ -292,9 +293,21 @@ double darkMismatch(const QImage& screen, const QImage& paper)
     return dark == 0 ? 1.0 : static_cast<double>(mismatched) / static_cast<double>(dark);
 }
 
-TEST_F(PrintToPdf, paperShowsWhatTheScreenShows)
+struct PaperCase {
+    const char* name;
+    TestType type;
+    int16_t minOperand, maxOperand;
+};
+
+class PaperLikeScreen : public PrintToPdf, public ::testing::WithParamInterface<PaperCase> {};
+
+// Three-character operands reach under the next sign's box, whose white ground covers them on
+// screen: the paper must cover them just the same, while fills over blank page may be left out.
+TEST_P(PaperLikeScreen, paperShowsWhatTheScreenShows)
 {
-    shell.m_state.settings.testType = static_cast<int16_t>(TestType::MultiplyDivide);
+    shell.m_state.settings.testType = static_cast<int16_t>(GetParam().type);
+    shell.m_state.settings.minOperand = GetParam().minOperand;
+    shell.m_state.settings.maxOperand = GetParam().maxOperand;
     showLikeStart();
     ASSERT_TRUE(waitFor([&] { return window.pagesPrinted() == 1; }));
 
@@ -308,6 +321,62 @@ TEST_F(PrintToPdf, paperShowsWhatTheScreenShows)
         paintPagePanel(painter, *panel);
     }
     EXPECT_LT(darkMismatch(screen, paper), 0.01);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, PaperLikeScreen,
+    ::testing::Values(PaperCase{"divisionPictures", TestType::MultiplyDivide, 0, 9},
+                      PaperCase{"wideNegativeOperands", TestType::AddSubtract, -99, -10}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+int darkPixels(const QImage& image, const QRect& area)
+{
+    int dark = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    return dark;
+}
+
+// The sign's box reaches over the left of the bottom operand's box and, lying above it, covers
+// with its white ground whatever a long operand puts there. Leaving out white fills must not
+// leave out that one.
+TEST(PagePainter, theSignsWhiteGroundCoversALongOperandAsOnScreen)
+{
+    SheetSlot slot;
+    slot.first = "1";
+    slot.second = "-888";
+    slot.sign = "+";
+    slot.signShown = true;
+    PagePanel panel;
+    panel.showPage(printedPage({slot}, false));
+    const QWidget* sign = panel.findChild<QWidget*>(QStringLiteral("sign(0)"));
+    const QWidget* bottom = panel.findChild<QWidget*>(QStringLiteral("num2(0)"));
+    ASSERT_TRUE(sign && bottom);
+    const QRect covered = sign->geometry() & bottom->geometry();
+    ASSERT_FALSE(covered.isEmpty());
+
+    const QImage screen = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage paper(screen.size(), QImage::Format_RGB32);
+    paper.setDevicePixelRatio(screen.devicePixelRatio());
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        paintPagePanel(painter, panel);
+    }
+    // Without the sign's box the operand does reach there.
+    QImage bare(screen.size(), QImage::Format_RGB32);
+    bare.setDevicePixelRatio(screen.devicePixelRatio());
+    bare.fill(Qt::white);
+    const_cast<QWidget*>(sign)->hide();
+    {
+        QPainter painter(&bare);
+        paintPagePanel(painter, panel);
+    }
+    const QRect strip(covered.topLeft() * screen.devicePixelRatio(), covered.size() * screen.devicePixelRatio());
+    ASSERT_GT(darkPixels(bare, strip), 0) << "the operand is not long enough to test this";
+    EXPECT_EQ(darkPixels(screen, strip), 0);
+    EXPECT_EQ(darkPixels(paper, strip), 0);
 }
 
 } // namespace
