@@ -96,6 +96,47 @@ TEST_F(DesignerPluginTest, inDesignerTheControlMeasuresTheScreenAndShowsItsFace)
     EXPECT_EQ(marked.last().at(0).toString(), "KeepAspectRatio");
 }
 
+// The number after "key=" on the face.
+double faceNumber(const QString& face, const QString& key)
+{
+    for (const QString& line : face.split("\r\n"))
+        if (line.startsWith(key + "="))
+            return line.mid(key.size() + 1).trimmed().toDouble();
+    return -1;
+}
+
+TEST_F(DesignerPluginTest, theFaceShowsWhatASaveStoresInTheControlsFont)
+{
+    plugin->initialize(&core());
+    QWidget form;
+    form.resize(600, 400);
+    std::unique_ptr<QWidget> created(plugin->createWidget(&form)); // placed before the form is shown
+    auto* control = qobject_cast<kelvane::KelvaneUCWidget*>(created.get());
+    ASSERT_NE(control, nullptr);
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(20);
+    control->setFont(font);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(20);
+
+    auto* face = control->findChild<QLabel*>();
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->font().family(), "DejaVu Sans") << "the label keeps a font of its own";
+    EXPECT_DOUBLE_EQ(face->font().pointSizeF(), 20);
+
+    kelvane::MemoryPropertyBag saved;
+    ASSERT_TRUE(control->save(saved));
+    const auto stored = [&](const char* key, double fallback) {
+        const auto v = saved.find(key);
+        return v ? v->toDouble() : fallback; // a default is not stored
+    };
+    const QString text = face->text();
+    EXPECT_EQ(faceNumber(text, "Caption"), stored("DesignCaptionHeight", 18)) << text.toStdString();
+    EXPECT_EQ(faceNumber(text, "Menu"), stored("DesignMenuHeight", 18)) << text.toStdString();
+    EXPECT_EQ(faceNumber(text, "Scroll"), stored("DesignScrollWidth", 16)) << text.toStdString();
+}
+
 TEST_F(DesignerPluginTest, aFreshPlacementTakesTheDefaultsAndAsksToSaveEveryKey)
 {
     plugin->initialize(&core());
