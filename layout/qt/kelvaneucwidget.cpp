@@ -47,6 +47,9 @@ public:
         QWidget* form = formOf(q->parentWidget());
         if (form == window)
             return;
+        // A pass's state belongs to the form it measured; the new one starts from the design.
+        if (window && depth == 0)
+            control.Unload();
         window = form;
         site.setWindow(form);
         watchedHandle = nullptr;

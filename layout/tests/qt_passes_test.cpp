@@ -10,8 +10,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -73,7 +76,8 @@ kelvane::DisplayMetrics frameMetrics(QWidget& form)
     return m;
 }
 
-// Places the control on the form as laid out on the 1024 x 768 screen with this platform's frame.
+// Places the control on the form (or in one of its containers) as laid out on the 1024 x 768
+// screen with this platform's frame.
 kelvane::KelvaneUCWidget* placeControl(QWidget& form, const kelvane::DisplayMetrics& m,
                                        std::initializer_list<std::pair<const char*, kelvane::Value>> more = {})
 {
@@ -98,6 +102,68 @@ void showOn(QWidget& form, const QRect& screen)
     settle();
     ASSERT_EQ(form.screen()->geometry(), screen);
 }
+
+// --- the form is the top-level window, wherever the control sits -------------------------------
+
+struct FormCase {
+    const char* name;
+    bool dialog;        // a QDialog form, else a QWidget one
+    const char* panel;  // the container: "frame", "group" or "plain" (a QWidget, as Designer's "Widget")
+    bool joinsLater;    // the container is made first and put on the form after the control
+};
+
+class QtPassForm : public ::testing::TestWithParam<FormCase> {};
+
+TEST_P(QtPassForm, theWholeWindowFollowsTheControlInAContainer)
+{
+    const FormCase& c = GetParam();
+    std::unique_ptr<QWidget> form = c.dialog ? std::make_unique<QDialog>() : std::make_unique<QWidget>();
+    form->setObjectName("Form1");
+    form->resize(900, 640);
+    auto* start = named<QPushButton>(form.get(), "Start");
+    start->setGeometry(600, 480, 240, 60);
+    QWidget* panel = std::string(c.panel) == "frame"   ? static_cast<QWidget*>(new QFrame)
+                     : std::string(c.panel) == "group" ? static_cast<QWidget*>(new QGroupBox("Answer"))
+                                                       : new QWidget;
+    panel->setObjectName("Panel");
+    if (!c.joinsLater)
+        panel->setParent(form.get());
+    panel->setGeometry(20, 20, 400, 300);
+    auto* answer = named<QLineEdit>(panel, "Answer");
+    answer->setGeometry(20, 40, 200, 30);
+    const kelvane::DisplayMetrics m = frameMetrics(*form);
+    auto* control = placeControl(*panel, m);
+    if (c.joinsLater) {
+        panel->setParent(form.get());
+        panel->show();
+    }
+    const QRect panelDesign = panel->geometry();
+    showOn(*form, kSmall);
+
+    const std::string errors = control->control().GetErrors();
+    EXPECT_EQ(errors.find("doesn't support"), std::string::npos) << errors;
+    const double r = control->control().WidthRatio();
+    EXPECT_LT(r, 0.85);
+    EXPECT_TRUE(form->screen()->availableGeometry().contains(form->frameGeometry()));
+    const auto expectScaled = [r](const QWidget* w, const QRect& design) {
+        SCOPED_TRACE(w->objectName().toStdString());
+        EXPECT_NEAR(w->x(), design.x() * r, 1.0);
+        EXPECT_NEAR(w->y(), design.y() * r, 1.0);
+        EXPECT_NEAR(w->width(), design.width() * r, 1.0);
+        EXPECT_NEAR(w->height(), design.height() * r, 1.0);
+    };
+    expectScaled(start, QRect(600, 480, 240, 60));
+    expectScaled(answer, QRect(20, 40, 200, 30));
+    expectScaled(panel, panelDesign);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Containers, QtPassForm,
+    ::testing::Values(FormCase{"inAFrameOfAWidgetForm", false, "frame", false},
+                      FormCase{"inAGroupBoxOfADialog", true, "group", false},
+                      FormCase{"inAPlainWidgetOfADialog", true, "plain", false},
+                      FormCase{"madeInCodeBeforeItsContainerJoinsTheForm", false, "frame", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // --- the menu bar is the form's menu, counted once --------------------------------------------
 
