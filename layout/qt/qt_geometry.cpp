@@ -5,6 +5,7 @@
 #include "qt_tree.h"
 #include "qt_values.h"
 
+#include <QLayout>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
@@ -29,16 +30,17 @@ int32_t scaleModeOf(const QWidget* w)
     return v.isValid() && ok ? mode : 1;
 }
 
-// The height of the form's menu bar (a QMainWindow's, or one a layout puts on top), pixels.
+// The height of the form's menu bar (a QMainWindow's, or the one its layout puts on top), pixels.
 int menuBandOf(const QWidget* form)
 {
     if (!form || !form->isWindow())
         return 0;
+    // Asked for on every position read and write: found in constant time, never by a search.
     const QMenuBar* bar = nullptr;
     if (const auto* main = qobject_cast<const QMainWindow*>(form))
         bar = qobject_cast<const QMenuBar*>(main->menuWidget());
-    else
-        bar = form->findChild<QMenuBar*>(QString(), Qt::FindDirectChildrenOnly);
+    else if (const QLayout* layout = form->layout())
+        bar = qobject_cast<const QMenuBar*>(layout->menuBar());
     if (!bar || bar->isHidden() || bar->isNativeMenuBar() || bar->y() != 0)
         return 0;
     return bar->height();
