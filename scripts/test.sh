@@ -4,7 +4,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 "$top/scripts/install-deps.sh"
 build="$top/build/test"
-cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZORVIX_SANITIZE=ON -DZORVIX_BUILD_BENCHMARKS=OFF
+cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=Debug -DZORVIX_SANITIZE=ON -DZORVIX_BUILD_BENCHMARKS=OFF -DKELVANEUCP_BUILD_DESIGNER_PLUGIN=ON
 cmake --build "$build" -j"$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 # Sanitizer settings for every test: leaks inside Qt and fontconfig themselves are suppressed.

@@ -7,6 +7,7 @@
 #include <kelvaneuc/value.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace kelvane {
@@ -77,6 +78,17 @@ public:
 
 protected:
     ~MemberProbe() = default;
+};
+
+// An object that can put back exactly how it looks after a passing change (the tab-order
+// display's colours): what it set itself and what it inherited, which a colour read and written
+// back cannot tell apart. keepLook() returns what restores it; call it at most once.
+class LookKeeper {
+public:
+    virtual std::function<void()> keepLook() = 0;
+
+protected:
+    ~LookKeeper() = default;
 };
 
 bool HasVisible(const Ref& c);

@@ -162,6 +162,9 @@ void KelvaneUC::Show()
 {
     if (d->site.userMode())
         return;
+    // Measured again now that the form is shown in its frame: the face then says what a save,
+    // which measures afresh, will store.
+    captureDesignMetrics(*d);
     announceDesignMetrics(*d);
     updateResolutionLabel(*d);
 }

@@ -14,8 +14,10 @@ namespace kelvane {
 namespace {
 
 // Designer writes a property into the .ui file only when its sheet marks it changed; the
-// control marks the design metrics it measured and the settings it was placed with. The sheet
-// is asked once the event loop runs again, since it does not exist while the widget is made.
+// control asks for the design metrics it measured and the settings it was placed with. Only a
+// value that differs from its default is stored, as the control's own save decides; the rest
+// are marked unchanged, so the file holds what matters. The sheet is asked once the event loop
+// runs again, since it does not exist while the widget is made.
 void markChanged(QDesignerFormEditorInterface* core, KelvaneUCWidget* widget, const QString& property)
 {
     QPointer<QDesignerFormEditorInterface> editor(core);
@@ -26,8 +28,11 @@ void markChanged(QDesignerFormEditorInterface* core, KelvaneUCWidget* widget, co
         if (!sheet)
             return;
         const int index = sheet->indexOf(property);
-        if (index >= 0)
-            sheet->setChanged(index, true);
+        if (index < 0)
+            return;
+        MemoryPropertyBag stored;
+        widget->save(stored);
+        sheet->setChanged(index, stored.find(property.toStdString()).has_value());
     });
 }
 

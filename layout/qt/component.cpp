@@ -1,5 +1,6 @@
 // The component entry points: class factory, unload query and self-registration.
 #include <kelvaneuc/component.h>
+#include <kelvaneuc/hostcontrol.h>
 #include <kelvaneuc/kelvaneuc.h>
 #include <kelvaneuc/kelvaneucwidget.h>
 
@@ -14,6 +15,7 @@
 #include <atomic>
 #include <cctype>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <string_view>
 
@@ -39,12 +41,45 @@ bool sameId(const char* given, std::string_view id)
     return true;
 }
 
+// The library's events handed on to a host's sink, with the Qt object of each control.
+class SinkEvents final : public Events {
+public:
+    explicit SinkEvents(EventSink* sink) : m_sink(sink) {}
+    void BeforeResize(const Ref& control, double widthRatio, double heightRatio, bool& cancel) override
+    {
+        m_sink->BeforeResize(hostObject(control), widthRatio, heightRatio, cancel);
+    }
+    void AfterResize(const Ref& control, double widthRatio, double heightRatio) override
+    {
+        m_sink->AfterResize(hostObject(control), widthRatio, heightRatio);
+    }
+    void FinishedResize() override { m_sink->FinishedResize(); }
+    void BeginResize() override { m_sink->BeginResize(); }
+
+private:
+    EventSink* m_sink;
+};
+
 class PlacedControl final : public ComponentInstance {
 public:
     explicit PlacedControl(KelvaneUCWidget* widget)
         : m_widget(widget)
     {
         ++g_liveObjects;
+    }
+
+    int32_t SetEventSink(EventSink* sink) override
+    {
+        if (!m_widget)
+            return hr::Fail;
+        try {
+            auto events = sink ? std::make_unique<SinkEvents>(sink) : nullptr;
+            m_widget->control().setEvents(events.get());
+            m_events = std::move(events);
+            return hr::Ok;
+        } catch (const std::bad_alloc&) {
+            return hr::OutOfMemory;
+        }
     }
 
     uint32_t AddRef() override { return ++m_refs; }
@@ -54,6 +89,8 @@ public:
         const uint32_t left = --m_refs;
         if (left == 0) {
             // The window may already have taken its child widget with it.
+            if (m_widget)
+                m_widget->control().setEvents(nullptr);
             delete m_widget.data();
             delete this;
         }
@@ -87,6 +124,7 @@ private:
 
     std::atomic<uint32_t> m_refs{1};
     QPointer<KelvaneUCWidget> m_widget;
+    std::unique_ptr<SinkEvents> m_events;
 };
 
 class Factory final : public ClassFactory {
@@ -192,7 +230,7 @@ extern "C" KELVANEUCP_EXPORT int32_t DllGetClassObject(const char* classId, cons
     *object = nullptr;
     if (!sameId(classId, kClassId))
         return hr::ClassNotAvailable;
-    if (!sameId(interfaceId, kClassFactoryIdC))
+    if (!sameId(interfaceId, kClassFactoryIdC) && !sameId(interfaceId, kClassFactoryIdV1C))
         return hr::NoInterface;
     Factory& f = factory();
     f.AddRef();

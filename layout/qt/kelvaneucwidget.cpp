@@ -13,16 +13,56 @@
 #include <QWindow>
 
 #include <cmath>
+#include <vector>
 
 namespace kelvane {
 
 class KelvaneUCWidget::Private {
 public:
-    Private(KelvaneUCWidget* q, QWidget* window, bool designMode)
-        : window(window)
+    Private(KelvaneUCWidget* q, QWidget* parent, bool designMode)
+        : window(formOf(parent))
         , site(q, window, designMode)
         , control(site)
     {
+    }
+
+    // The form is the top-level window the control sits in, however deep: Designer drops it
+    // into a main window's central widget, and a form may hold it in a plain container.
+    static QWidget* formOf(QWidget* parent) { return parent ? parent->window() : nullptr; }
+
+    // Hooks the form the control sits in now. Every ancestor is watched too: any of them may
+    // be put into another window (a container made first and laid out later).
+    void rehook(KelvaneUCWidget* q)
+    {
+        for (const QPointer<QWidget>& up : ancestors)
+            if (up)
+                up->removeEventFilter(q);
+        ancestors.clear();
+        for (QWidget* up = q->parentWidget(); up; up = up->parentWidget()) {
+            up->installEventFilter(q);
+            ancestors.emplace_back(up);
+            if (up->isWindow())
+                break;
+        }
+        QWidget* form = formOf(q->parentWidget());
+        if (form == window)
+            return;
+        // A pass's state belongs to the form it measured; the new one starts from the design.
+        if (window && depth == 0)
+            control.Unload();
+        window = form;
+        site.setWindow(form);
+        watchedHandle = nullptr;
+        delete repaintMark.data(); // it marks the window it was made on
+        shown = false; // the new form's first showing is the start-up request
+    }
+
+    bool isAncestor(const QObject* object) const
+    {
+        for (const QPointer<QWidget>& up : ancestors)
+            if (up == object)
+                return true;
+        return false;
     }
 
     // One pass at a time; nested requests (from events let through during a pass) still reach
@@ -73,6 +113,7 @@ public:
     KelvaneUC control;
     QPointer<QWindow> watchedHandle;
     QPointer<QWidget> repaintMark;
+    std::vector<QPointer<QWidget>> ancestors;
     bool shown = false;
     int depth = 0;
     // Properties set one by one (from a .ui file) before the first showing, and whether a
@@ -99,14 +140,15 @@ KelvaneUCWidget::KelvaneUCWidget(QWidget* window, bool designMode)
         setObjectName(QStringLiteral("KelvaneUC1"));
     if (!designMode)
         setVisible(false);
-    if (window)
-        window->installEventFilter(this);
+    installEventFilter(this); // a new parent may mean a new form
+    d->rehook(this);
 }
 
 KelvaneUCWidget::~KelvaneUCWidget()
 {
-    if (d->window)
-        d->window->removeEventFilter(this);
+    for (const QPointer<QWidget>& up : d->ancestors)
+        if (up)
+            up->removeEventFilter(this);
 }
 
 KelvaneUC& KelvaneUCWidget::control() { return d->control; }
@@ -182,6 +224,10 @@ void KelvaneUCWidget::setSetting(int index, bool value)
 
 bool KelvaneUCWidget::eventFilter(QObject* watched, QEvent* event)
 {
+    if (event->type() == QEvent::ParentChange && (watched == this || d->isAncestor(watched))) {
+        d->rehook(this);
+        return QWidget::eventFilter(watched, event);
+    }
     if (watched != d->window || !d->site.userMode())
         return QWidget::eventFilter(watched, event);
     switch (event->type()) {
@@ -227,8 +273,12 @@ void KelvaneUCWidget::resizeEvent(QResizeEvent* event)
 void KelvaneUCWidget::paintEvent(QPaintEvent* event)
 {
     QWidget::paintEvent(event);
-    if (!d->site.userMode())
-        d->control.Paint();
+    if (d->site.userMode())
+        return;
+    // The face's label is written in the control's font, as set in the property editor.
+    if (QLabel* face = d->site.face(); face && face->font() != font())
+        face->setFont(font());
+    d->control.Paint();
 }
 
 void KelvaneUCWidget::showEvent(QShowEvent* event)

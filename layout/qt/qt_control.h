@@ -25,7 +25,7 @@ std::string typeNameOf(const QObject* object);
 // Whether the control takes part in the window's tab order.
 bool hasTabIndex(const QObject* object);
 
-class QtControl final : public Object, public MemberProbe {
+class QtControl final : public Object, public MemberProbe, public LookKeeper {
 public:
     explicit QtControl(QObject* object);
     std::string typeName() const override;
@@ -34,6 +34,9 @@ public:
     Value call(std::string_view member, Array& args) override;
     const void* identity() const override { return m_identity; }
     bool lacksMember(std::string_view member) const override;
+    // Its palette as set on itself (the roles it inherits stay inherited), autoFillBackground
+    // and whether it was disabled itself.
+    std::function<void()> keepLook() override;
 
     QObject* object() const { return m_object.data(); }
 

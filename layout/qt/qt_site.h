@@ -33,6 +33,8 @@ public:
     // Properties the control asked the designer to save, in order.
     const std::vector<std::string>& changedProperties() const { return m_changed; }
     QLabel* face() const { return m_face; }
+    // The form the control sits in now (the extender's Parent).
+    void setWindow(QWidget* window) { m_window = window; }
 
 private:
     QtPlatform m_platform;

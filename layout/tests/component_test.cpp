@@ -2,6 +2,7 @@
 // component entry points only.
 #include <kelvaneuc/component.h>
 
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -92,6 +93,7 @@ TEST_F(Component, onlyTheFactoryOfThisClassIsHandedOut)
         {"61B61E2D-2791-47E6-9EEA-F1288039E8DD", kClassFactoryIdC, hr::ClassNotAvailable},
         {"", kClassFactoryIdC, hr::ClassNotAvailable},
         {nullptr, kClassFactoryIdC, hr::ClassNotAvailable},
+        {kClassIdC, kClassFactoryIdV1C, hr::Ok}, // a host built for version 1 still gets one
         {kClassIdC, "{00000001-0000-0000-C000-000000000046}", hr::NoInterface},
         {kClassIdC, nullptr, hr::NoInterface},
     };
@@ -145,6 +147,94 @@ TEST_F(Component, createCallReleaseThenTheLibraryMayUnload)
     EXPECT_EQ(control->Release(), 0u);
     EXPECT_EQ(lib.canUnloadNow(), hr::Ok);
     EXPECT_TRUE(window.findChildren<QWidget*>().isEmpty()); // the control left the window
+}
+
+// A host's sink, built here from component.h alone: it records what it is told.
+class RecordingSink final : public EventSink {
+public:
+    void BeginResize() override { log += "Begin;"; }
+    void BeforeResize(QObject* control, double widthRatio, double, bool& cancel) override
+    {
+        log += "Before " + (control ? control->objectName().toStdString() : std::string("?")) + ";";
+        ratio = widthRatio;
+        if (control && control->objectName() == "Skipped")
+            cancel = true;
+    }
+    void AfterResize(QObject* control, double, double) override
+    {
+        log += "After " + (control ? control->objectName().toStdString() : std::string("?")) + ";";
+    }
+    void FinishedResize() override { log += "Finished;"; }
+    std::string log;
+    double ratio = 0;
+};
+
+TEST_F(Component, aHostSinkHearsTheEventsOfAPassAndMayCancelAControl)
+{
+    QWidget window;
+    window.setObjectName("Form1");
+    window.resize(400, 300);
+    auto* kept = new QWidget(&window);
+    kept->setObjectName("Kept");
+    kept->setGeometry(100, 100, 80, 40);
+    auto* skipped = new QWidget(&window);
+    skipped->setObjectName("Skipped");
+    skipped->setGeometry(200, 100, 80, 40);
+    ClassFactory* f = factory();
+    ComponentInstance* control = nullptr;
+    // Designed for a screen twice the size of this one: the first showing halves everything.
+    const QSize screen = window.screen()->size();
+    const StoredProperty stored[] = {{"designwidth", 2.0 * screen.width()}, {"designheight", 2.0 * screen.height()}};
+    ASSERT_EQ(f->CreateInstance(&window, stored, std::size(stored), &control), hr::Ok);
+    f->Release();
+    RecordingSink sink;
+    ASSERT_EQ(control->SetEventSink(&sink), hr::Ok);
+
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(sink.log, "Begin;Before Kept;After Kept;Before Skipped;Finished;");
+    EXPECT_LT(sink.ratio, 0.6);
+    EXPECT_LT(kept->width(), 80);
+    EXPECT_EQ(skipped->geometry(), QRect(200, 100, 80, 40)) << "a cancelled control is left alone";
+
+    control->Release();
+}
+
+TEST_F(Component, anUnsubscribedSinkHearsNothing)
+{
+    QWidget window;
+    window.setObjectName("Form1");
+    window.resize(400, 300);
+    auto* child = new QWidget(&window);
+    child->setObjectName("Kept");
+    child->setGeometry(100, 100, 80, 40);
+    ClassFactory* f = factory();
+    ComponentInstance* control = nullptr;
+    const QSize screen = window.screen()->size();
+    const StoredProperty stored[] = {{"designwidth", 2.0 * screen.width()}, {"designheight", 2.0 * screen.height()}};
+    ASSERT_EQ(f->CreateInstance(&window, stored, std::size(stored), &control), hr::Ok);
+    f->Release();
+    RecordingSink sink;
+    ASSERT_EQ(control->SetEventSink(&sink), hr::Ok);
+    ASSERT_EQ(control->SetEventSink(nullptr), hr::Ok);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_LT(child->width(), 80) << "no pass ran";
+    EXPECT_EQ(sink.log, "");
+    control->Release();
+}
+
+TEST_F(Component, aSinkCannotBeSetOnceTheWindowIsGone)
+{
+    auto window = std::make_unique<QWidget>();
+    ClassFactory* f = factory();
+    ComponentInstance* control = nullptr;
+    ASSERT_EQ(f->CreateInstance(window.get(), kStored, std::size(kStored), &control), hr::Ok);
+    f->Release();
+    window.reset();
+    RecordingSink sink;
+    EXPECT_EQ(control->SetEventSink(&sink), hr::Fail);
+    EXPECT_EQ(control->Release(), 0u);
 }
 
 TEST_F(Component, aWindowDestroyedFirstLeavesAnInstanceThatFailsCleanly)

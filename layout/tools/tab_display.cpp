@@ -35,6 +35,11 @@ Result<> KelvaneUC::ShowTabOrderDemo(int32_t lngMilliSeconds, int32_t lngRGBColo
             const Ref& c = it->second;
             Value saved;
             bool readable = true;
+            // A host that can put the control back exactly does so; a colour written back would
+            // become the control's own and stop following its window's.
+            std::function<void()> restore;
+            if (auto* keeper = dynamic_cast<LookKeeper*>(c.get()))
+                restore = keeper->keepLook();
             try {
                 saved = c->get("BackColor");
             } catch (const std::exception&) {
@@ -46,11 +51,14 @@ Result<> KelvaneUC::ShowTabOrderDemo(int32_t lngMilliSeconds, int32_t lngRGBColo
                 c->call("Refresh", none);
             } catch (const std::exception&) {
             }
-            if (!readable)
+            if (!readable && !restore)
                 continue; // nothing to restore, so no reason to wait
             WaitMilliseconds(*d, lngMilliSeconds);
             try {
-                c->set("BackColor", saved);
+                if (restore)
+                    restore();
+                else
+                    c->set("BackColor", saved);
                 c->call("Refresh", none);
             } catch (const std::exception&) {
             }
@@ -73,11 +81,17 @@ Result<> KelvaneUC::ShowTabOrder(int32_t lngMilliSeconds, int32_t lngRGBColor)
         const Ref form = d->site.parent();
         if (!form)
             throw Failure(err::ObjectRequired);
+        std::function<void()> restore;
+        if (auto* keeper = dynamic_cast<LookKeeper*>(form.get()))
+            restore = keeper->keepLook();
         const Value wasEnabled = form->get("Enabled");
         form->set("Enabled", Value(false));
         (void)ShowTabOrderDemo(lngMilliSeconds, lngRGBColor);
         try {
-            form->set("Enabled", wasEnabled);
+            if (restore)
+                restore();
+            else
+                form->set("Enabled", wasEnabled);
         } catch (const std::exception&) {
         }
         return {};

@@ -4,6 +4,11 @@
 #include <kelvaneuc/kelvaneucwidget.h>
 
 #include <QDesignerFormEditorInterface>
+#include <QDesignerPropertySheetExtension>
+#include <QExtensionFactory>
+#include <QExtensionManager>
+#include <QHash>
+#include <QMetaProperty>
 #include <QLabel>
 #include <QPluginLoader>
 #include <QScreen>
@@ -22,6 +27,70 @@ constexpr const char* kStoredKeys[] = {"DesignWidth", "DesignHeight", "DesignBor
                                        "KeepAspectRatio", "ResizeOnChange", "ResizeAtStartUp",
                                        "ResizeForFixedTaskBar", "ResizeForOverhead", "ResizeContainedByToolbar"};
 
+// Designer's property sheet as far as saving goes: which properties are marked changed (and so
+// written into the .ui file).
+class PropertySheet : public QObject, public QDesignerPropertySheetExtension {
+    Q_OBJECT
+    Q_INTERFACES(QDesignerPropertySheetExtension)
+public:
+    PropertySheet(QObject* widget, QObject* parent)
+        : QObject(parent)
+        , m_widget(widget)
+    {
+        const QMetaObject* mo = widget->metaObject();
+        for (int i = 0; i < mo->propertyCount(); ++i)
+            m_names << QString::fromLatin1(mo->property(i).name());
+    }
+    int count() const override { return static_cast<int>(m_names.size()); }
+    int indexOf(const QString& name) const override { return static_cast<int>(m_names.indexOf(name)); }
+    QString propertyName(int index) const override { return m_names.value(index); }
+    QString propertyGroup(int) const override { return {}; }
+    void setPropertyGroup(int, const QString&) override {}
+    bool hasReset(int) const override { return false; }
+    bool reset(int) override { return false; }
+    bool isVisible(int) const override { return true; }
+    void setVisible(int, bool) override {}
+    bool isAttribute(int) const override { return false; }
+    void setAttribute(int, bool) override {}
+    QVariant property(int index) const override { return m_widget->property(m_names.value(index).toLatin1()); }
+    void setProperty(int index, const QVariant& value) override
+    {
+        m_widget->setProperty(m_names.value(index).toLatin1(), value);
+    }
+    bool isChanged(int index) const override { return m_changed.value(m_names.value(index)); }
+    void setChanged(int index, bool changed) override { m_changed[m_names.value(index)] = changed; }
+    bool isEnabled(int) const override { return true; }
+    bool isChanged(const char* name) const { return m_changed.value(QString::fromLatin1(name)); }
+
+private:
+    QObject* m_widget;
+    QStringList m_names;
+    QHash<QString, bool> m_changed;
+};
+
+class SheetFactory final : public QExtensionFactory {
+public:
+    using QExtensionFactory::QExtensionFactory;
+
+protected:
+    QObject* createExtension(QObject* object, const QString& iid, QObject* parent) const override
+    {
+        if (iid != Q_TYPEID(QDesignerPropertySheetExtension) || !qobject_cast<kelvane::KelvaneUCWidget*>(object))
+            return nullptr;
+        return new PropertySheet(object, parent);
+    }
+};
+
+class DesignerCore final : public QDesignerFormEditorInterface {
+public:
+    DesignerCore()
+    {
+        auto* manager = new QExtensionManager(this);
+        manager->registerExtensions(new SheetFactory(manager), Q_TYPEID(QDesignerPropertySheetExtension));
+        setExtensionManager(manager);
+    }
+};
+
 class DesignerPluginTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -32,10 +101,16 @@ protected:
     }
 
     // Designer's core lives as long as Designer; the plugin keeps the first one it is given.
-    static QDesignerFormEditorInterface& core()
+    static DesignerCore& core()
     {
-        static QDesignerFormEditorInterface editor;
+        static DesignerCore editor;
         return editor;
+    }
+
+    static PropertySheet* sheetOf(QWidget* widget)
+    {
+        return static_cast<PropertySheet*>(
+            qt_extension<QDesignerPropertySheetExtension*>(core().extensionManager(), widget));
     }
 
     QPluginLoader loader{QStringLiteral(KELVANE_DESIGNER_PLUGIN_FILE)};
@@ -96,6 +171,73 @@ TEST_F(DesignerPluginTest, inDesignerTheControlMeasuresTheScreenAndShowsItsFace)
     EXPECT_EQ(marked.last().at(0).toString(), "KeepAspectRatio");
 }
 
+// The number after "key=" on the face.
+double faceNumber(const QString& face, const QString& key)
+{
+    for (const QString& line : face.split("\r\n"))
+        if (line.startsWith(key + "="))
+            return line.mid(key.size() + 1).trimmed().toDouble();
+    return -1;
+}
+
+TEST_F(DesignerPluginTest, theFaceShowsWhatASaveStoresInTheControlsFont)
+{
+    plugin->initialize(&core());
+    QWidget form;
+    form.resize(600, 400);
+    std::unique_ptr<QWidget> created(plugin->createWidget(&form)); // placed before the form is shown
+    auto* control = qobject_cast<kelvane::KelvaneUCWidget*>(created.get());
+    ASSERT_NE(control, nullptr);
+    QFont font("DejaVu Sans");
+    font.setPointSizeF(20);
+    control->setFont(font);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QTest::qWait(20);
+
+    auto* face = control->findChild<QLabel*>();
+    ASSERT_NE(face, nullptr);
+    EXPECT_EQ(face->font().family(), "DejaVu Sans") << "the label keeps a font of its own";
+    EXPECT_DOUBLE_EQ(face->font().pointSizeF(), 20);
+
+    kelvane::MemoryPropertyBag saved;
+    ASSERT_TRUE(control->save(saved));
+    const auto stored = [&](const char* key, double fallback) {
+        const auto v = saved.find(key);
+        return v ? v->toDouble() : fallback; // a default is not stored
+    };
+    const QString text = face->text();
+    EXPECT_EQ(faceNumber(text, "Caption"), stored("DesignCaptionHeight", 18)) << text.toStdString();
+    EXPECT_EQ(faceNumber(text, "Menu"), stored("DesignMenuHeight", 18)) << text.toStdString();
+    EXPECT_EQ(faceNumber(text, "Scroll"), stored("DesignScrollWidth", 16)) << text.toStdString();
+}
+
+TEST_F(DesignerPluginTest, onlyValuesThatDifferFromTheirDefaultsAreMarkedForTheFile)
+{
+    plugin->initialize(&core());
+    QWidget form;
+    std::unique_ptr<QWidget> created(plugin->createWidget(&form));
+    auto* control = qobject_cast<kelvane::KelvaneUCWidget*>(created.get());
+    ASSERT_NE(control, nullptr);
+    QTest::qWait(20); // the sheet is asked once the event loop runs
+    PropertySheet* sheet = sheetOf(control);
+    ASSERT_NE(sheet, nullptr);
+    // The offscreen screen measures 800 x 800: its width is the default, its height is not.
+    ASSERT_EQ(control->designWidth(), 800);
+    ASSERT_NE(control->designHeight(), 600);
+    EXPECT_FALSE(sheet->isChanged("DesignWidth"));
+    EXPECT_TRUE(sheet->isChanged("DesignHeight"));
+    for (const char* key : {"KeepAspectRatio", "ResizeOnChange", "ResizeContainedByToolbar"})
+        EXPECT_FALSE(sheet->isChanged(key)) << key;
+
+    EXPECT_TRUE(control->setProperty("KeepAspectRatio", false));
+    QTest::qWait(20);
+    EXPECT_TRUE(sheet->isChanged("KeepAspectRatio"));
+    EXPECT_TRUE(control->setProperty("KeepAspectRatio", true)); // back to its default
+    QTest::qWait(20);
+    EXPECT_FALSE(sheet->isChanged("KeepAspectRatio"));
+}
+
 TEST_F(DesignerPluginTest, aFreshPlacementTakesTheDefaultsAndAsksToSaveEveryKey)
 {
     plugin->initialize(&core());
@@ -120,3 +262,5 @@ TEST_F(DesignerPluginTest, aFreshPlacementTakesTheDefaultsAndAsksToSaveEveryKey)
 }
 
 } // namespace
+
+#include "designer_plugin_test.moc"

@@ -13,6 +13,7 @@
 //   kelvane::ComponentInstance* control = nullptr;
 //   factory->CreateInstance(&window, props, 2, &control);
 //   factory->Release();
+//   control->SetEventSink(&sink); // optional: the four events of each resize pass
 //   ...
 //   control->Release(); // before or after the window is gone
 //
@@ -28,6 +29,7 @@
 #include <cstddef>
 #include <cstdint>
 
+class QObject;
 class QWidget;
 
 namespace kelvane {
@@ -51,12 +53,39 @@ constexpr bool succeeded(int32_t result) { return result >= 0; }
 
 // The class identifier and the factory interface, as C strings for DllGetClassObject.
 inline constexpr const char* kClassIdC = "{61B61E2D-2791-47E6-9EEA-F1288039E8DD}";
-inline constexpr const char* kClassFactoryIdC = "{07D7C59B-7758-4E81-A34F-E9059E56D4A8}"; // version 1
+// Version 2 added ComponentInstance::SetEventSink at the end of the instance's table; a host
+// built for version 1 asks for its own id and still gets a factory it can use.
+inline constexpr const char* kClassFactoryIdC = "{B3E4D0A6-5C1F-4E27-9A8D-2F61C07E9B52}"; // version 2
+inline constexpr const char* kClassFactoryIdV1C = "{07D7C59B-7758-4E81-A34F-E9059E56D4A8}";
 
 // One stored property of a host window; Booleans are numbers (non-zero is true).
 struct StoredProperty {
     const char* key;
     double value;
+};
+
+// The events of a resize pass, for a host that does not link the library (the library's own
+// kelvane::Events needs its link symbols). Every member has an empty body here, so a host
+// overrides only what it needs; they are raised in this order: BeginResize; for each control
+// BeforeResize, its adjustment, AfterResize; FinishedResize. control is the Qt object of the
+// control being adjusted. cancel arrives true for tool bars and edge-aligned controls; setting
+// it skips the control (AfterResize is then not raised for it). A member may throw: the pass
+// logs it and goes on.
+class EventSink {
+public:
+    virtual void BeginResize() {}
+    virtual void BeforeResize(QObject* control, double widthRatio, double heightRatio, bool& cancel)
+    {
+        (void)control, (void)widthRatio, (void)heightRatio, (void)cancel;
+    }
+    virtual void AfterResize(QObject* control, double widthRatio, double heightRatio)
+    {
+        (void)control, (void)widthRatio, (void)heightRatio;
+    }
+    virtual void FinishedResize() {}
+
+protected:
+    ~EventSink() = default; // owned by the host, never deleted through this interface
 };
 
 // One KelvaneUC placed on one host window, counted by references.
@@ -71,6 +100,10 @@ public:
     // KelvaneUC::Invoke on the control. Returns hr::Ok with result set, or hr::Fail with error
     // set; after the window was destroyed the call fails with the object-required error.
     virtual int32_t Invoke(const char* member, Array& args, Value& result, Error& error) = 0;
+    // Subscribes sink to the control's events, in place of any earlier one; null unsubscribes.
+    // The sink must stay alive until it is replaced, unsubscribed or the instance released.
+    // hr::Fail after the window was destroyed (nothing is subscribed then).
+    virtual int32_t SetEventSink(EventSink* sink) = 0;
 
 protected:
     ~ComponentInstance() = default; // released, never deleted by the host
@@ -102,7 +135,7 @@ using DllUnregisterServerFn = int32_t (*)();
 
 extern "C" {
 // The class factory for classId (braces and letter case as in kClassIdC; case is ignored)
-// through interfaceId kClassFactoryIdC. hr::ClassNotAvailable for any other class,
+// through interfaceId kClassFactoryIdC (or kClassFactoryIdV1C). hr::ClassNotAvailable for any other class,
 // hr::NoInterface for any other interface, hr::Pointer when object is null.
 KELVANEUCP_EXPORT int32_t DllGetClassObject(const char* classId, const char* interfaceId, void** object);
 // hr::Ok when no instance, factory reference or lock remains, else hr::False.
