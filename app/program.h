@@ -25,6 +25,10 @@ public:
     void hideSetup() override;
     void showDrill(TestMethod method) override;
     void endProgram() override;
+    void record(const progress::TestRecord& record) override;
+    std::int64_t wallClockMs() override;
+    progress::ProgressService* progress() override;
+    void practise(const std::vector<progress::Fact>& facts) override;
 
     // Tests script the randomness of every window.
     void setRandomSource(std::unique_ptr<RandomSource> random);
@@ -42,6 +46,8 @@ private:
     std::unique_ptr<CardWindow> m_card;
     std::unique_ptr<SheetWindow> m_sheet;
     std::unique_ptr<PrintedSheetWindow> m_printed;
+    // Made on first use, never at start-up.
+    std::unique_ptr<progress::ProgressService> m_progress;
     bool m_ended = false;
 };
 
