@@ -51,12 +51,18 @@ void Program::record(const progress::TestRecord& record)
         service->record(record);
 }
 
+void Program::setProgressLocation(const QString& location)
+{
+    if (!m_progress)
+        m_progressLocation = location;
+}
+
 std::int64_t Program::wallClockMs() { return QDateTime::currentMSecsSinceEpoch(); }
 
 progress::ProgressService* Program::progress()
 {
     if (!m_progress)
-        m_progress = std::make_unique<progress::ProgressService>();
+        m_progress = std::make_unique<progress::ProgressService>(m_progressLocation);
     return m_progress.get();
 }
 

@@ -3,6 +3,7 @@
 // creates the drill windows on first use and ends the program.
 #include "settings/shell.h"
 
+#include <QString>
 #include <memory>
 
 class QWidget;
@@ -32,6 +33,9 @@ public:
 
     // Tests script the randomness of every window.
     void setRandomSource(std::unique_ptr<RandomSource> random);
+    // Tests keep progress in a file of their own; only before the first use of progress.
+    void setProgressLocation(const QString& location);
+    bool progressStarted() const { return m_progress != nullptr; }
 
     SetupWindow* setupWindow() const { return m_setup.get(); }
     CardWindow* cardWindow() const { return m_card.get(); }
@@ -48,6 +52,7 @@ private:
     std::unique_ptr<PrintedSheetWindow> m_printed;
     // Made on first use, never at start-up.
     std::unique_ptr<progress::ProgressService> m_progress;
+    QString m_progressLocation;
     bool m_ended = false;
 };
 
