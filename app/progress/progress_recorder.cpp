@@ -5,6 +5,12 @@
 #include <chrono>
 #include <cstdio>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace zorvix::progress {
 
 ProgressRecorder::ProgressRecorder(StoreFactory factory, Reporter reporter)
@@ -99,6 +105,11 @@ int ProgressRecorder::waiting() const
 
 void ProgressRecorder::run()
 {
+#ifdef __linux__
+    // Below the GUI thread: woken by a record, the writer must not take the core from the drill
+    // that handed it over.
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kWorkerNice);
+#endif
     std::unique_ptr<ProgressStore> store;
     bool checked = false;
     std::unique_lock lock(m_mutex);

@@ -45,6 +45,7 @@ public:
     // How long the worker waits before trying a store that failed again.
     static constexpr int kRetryMs = 2000;
     static constexpr int kFlushAtEndMs = 4000;
+    static constexpr int kWorkerNice = 10;
 
 private:
     void run();

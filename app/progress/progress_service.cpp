@@ -69,15 +69,20 @@ QStringList ProgressService::profiles() const
 
 QString ProgressService::currentProfile() const
 {
-    const QStringList names = profiles();
-    const QString chosen = preferences()->value(kCurrentKey).toString();
-    return names.contains(chosen) ? chosen : names.front();
+    if (m_current.isEmpty()) {
+        const QStringList names = profiles();
+        const QString chosen = preferences()->value(kCurrentKey).toString();
+        m_current = names.contains(chosen) ? chosen : names.front();
+    }
+    return m_current;
 }
 
 void ProgressService::setCurrentProfile(const QString& name)
 {
-    if (profiles().contains(name))
-        preferences()->setValue(kCurrentKey, name);
+    if (!profiles().contains(name))
+        return;
+    preferences()->setValue(kCurrentKey, name);
+    m_current = name;
 }
 
 bool ProgressService::addProfile(const QString& name)
@@ -116,8 +121,10 @@ bool ProgressService::renameProfile(const QString& from, const QString& to, QStr
     const std::unique_ptr<QSettings> settings = preferences();
     const bool wasCurrent = currentProfile() == from;
     settings->setValue(kProfilesKey, names);
-    if (wasCurrent)
+    if (wasCurrent) {
         settings->setValue(kCurrentKey, wanted);
+        m_current = wanted;
+    }
     return true;
 }
 

@@ -40,6 +40,8 @@ public:
 private:
     QString m_location;
     std::unique_ptr<ProgressRecorder> m_recorder;
+    // The child practising now, read from the settings once: recording must not read files.
+    mutable QString m_current;
 };
 
 } // namespace zorvix::progress
