@@ -28,7 +28,9 @@ ProgressRecorder::~ProgressRecorder()
 {
     if (!m_started)
         return;
-    flush(kFlushAtEndMs);
+    // A store that is failing now will not come back in the moment the program takes to end.
+    if (problem().isEmpty())
+        flush(kFlushAtEndMs);
     {
         std::lock_guard lock(m_mutex);
         m_stop = true;

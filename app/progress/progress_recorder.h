@@ -23,7 +23,8 @@ public:
 
     // The reporter hears, once, the first reason records cannot be written (default: stderr).
     explicit ProgressRecorder(StoreFactory factory, Reporter reporter = {});
-    // Waits a little for what is still queued, then stops; what could not be written is lost.
+    // Waits a little for what is still queued (not at all while the store is failing), then
+    // stops; what could not be written is lost.
     ~ProgressRecorder();
     ProgressRecorder(const ProgressRecorder&) = delete;
     ProgressRecorder& operator=(const ProgressRecorder&) = delete;
