@@ -18,9 +18,13 @@ function(zorvix_gtest name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   endif()
+  # Parameterised cases are named by their name generators; the printed parameter value would
+  # otherwise stand in the test's name, raw bytes for a struct.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/testsupport)
   gtest_discover_tests(${name}
     # One variable only: gtest_discover_tests cannot pass a list; the sanitizer settings come
     # from scripts/test.sh.
     PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen"
+    NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60)
 endfunction()

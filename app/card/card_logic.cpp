@@ -61,6 +61,10 @@ void CardLogic::formActivate()
     m_shell.random().reseed();
     m_screen.skipVisible = false;
     m_screen.checkVisible = false;
+    // Left while going over missed problems, the window comes back idle: START is there again,
+    // and MISSED PROBLEMS goes on with the queue where it stopped.
+    m_test.retryMode = false;
+    m_screen.newProbVisible = true;
     m_shell.hideSetup();
     m_screen.minusKeyVisible = s.minOperand < 0;
     m_screen.newProbCaption = kCardStartCaption;
@@ -258,7 +262,7 @@ void CardLogic::tryagainClick()
     requestAnswerFocus();
 }
 
-void CardLogic::testLengthTick(bool twoKeyReleased)
+void CardLogic::testLengthTick()
 {
     if (!m_screen.windowVisible || !m_screen.testClockOn)
         return;
@@ -279,10 +283,6 @@ void CardLogic::testLengthTick(bool twoKeyReleased)
         m_screen.timerbarWidth = int(std::clamp(width, 0.0, double(kCardTrackLength)));
         if (m_screen.timerbarWidth > kCardDarkGreenFrom)
             m_screen.timerbarColour = card_colour::darkGreen;
-    }
-    if (twoKeyReleased) {
-        m_screen.answer.clear();
-        requestAnswerFocus();
     }
 }
 

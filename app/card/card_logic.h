@@ -26,8 +26,8 @@ public:
     void autoNewProbTick();
     void skipClick();
     void tryagainClick();                  // MISSED PROBLEMS
-    // twoKeyReleased: the 2 key was pressed since the previous tick and is up now.
-    void testLengthTick(bool twoKeyReleased);
+    // Never touches the answer: a child typing "12" keeps what was typed.
+    void testLengthTick();
     void timerbarClick();
     void trackClick();                     // Label1, the bar's track
     void returnClick();

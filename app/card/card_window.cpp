@@ -6,7 +6,6 @@
 #include "common/number.h"
 #include "completion_dialog.h"
 #include "i18n/translation.h"
-#include "key_release_tracker.h"
 #include "settings/shell.h"
 #include "wrap_button.h"
 
@@ -239,16 +238,11 @@ void CardWindow::build()
     m_testLength = new QTimer(this);
     m_testLength->setObjectName(QStringLiteral("Test_LengthT"));
     m_testLength->setInterval(kCardClockInterval);
-    connect(m_testLength, &QTimer::timeout, this, [this] {
-        const bool released = m_twoKey->poll();
-        forward([&] { m_logic.testLengthTick(released); });
-    });
+    connect(m_testLength, &QTimer::timeout, this, [this] { forward([&] { m_logic.testLengthTick(); }); });
     m_autoNewProb = new QTimer(this);
     m_autoNewProb->setObjectName(QStringLiteral("Auto_New_Prob"));
     m_autoNewProb->setInterval(kCardClockInterval);
     connect(m_autoNewProb, &QTimer::timeout, this, [this] { forward([&] { m_logic.autoNewProbTick(); }); });
-
-    m_twoKey = new KeyReleaseTracker(Qt::Key_2, this);
 
     m_dialog = new CompletionDialog(this);
     connect(m_dialog, &QDialog::finished, this, [this] { forward([&] { m_logic.dialogOk(); }); });
@@ -313,6 +307,9 @@ void CardWindow::render()
     const QRect track = m_track->geometry();
     QRect bar = track;
     bar.setWidth(int(std::lround(double(track.width()) * s.timerbarWidth / kCardTrackLength)));
+    // A bar of a few twips rounds to no pixel; it must still show that it is there.
+    if (s.timerbarWidth > 0)
+        bar.setWidth(std::max(bar.width(), 1));
     m_timerbar->setGeometry(bar);
     setBackground(m_timerbar, toQColor(s.timerbarColour));
     const int percent = int(std::clamp<long>(std::lround(100.0 * s.timerbarWidth / kCardTrackLength), 0L, 100L));

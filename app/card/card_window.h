@@ -18,7 +18,6 @@ class Shell;
 class SvgPicture;
 class LineWidget;
 class CompletionDialog;
-class KeyReleaseTracker;
 
 class CardWindow final : public QWidget {
     Q_OBJECT
@@ -70,7 +69,6 @@ private:
     QTimer* m_testLength = nullptr;
     QTimer* m_autoNewProb = nullptr;
     CompletionDialog* m_dialog = nullptr;
-    KeyReleaseTracker* m_twoKey = nullptr;
     std::uint32_t m_seenFocusRequests = 0;
     std::uint32_t m_seenAutoStarts = 0;
     bool m_closing = false;

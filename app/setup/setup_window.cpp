@@ -136,6 +136,15 @@ QComboBox* makeCombo(QWidget* parent, const char* name, const QStringList& entri
     combo->setCompleter(nullptr);
     combo->setFont(boxFont());
     combo->addItems(entries);
+    // The list's current entry is the one the box shows, whoever wrote the text: arrow keys and
+    // the opened list start from there. It also keeps a typed entry from counting as a pick:
+    // QComboBox activates the entry matching its text when editing ends, but only when that
+    // entry is not already the current one.
+    QObject::connect(combo->lineEdit(), &QLineEdit::textChanged, combo, [combo](const QString& text) {
+        const int entry = combo->findText(text, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        if (entry >= 0 && entry != combo->currentIndex())
+            combo->setCurrentIndex(entry);
+    });
     combo->setMaxVisibleItems(14);
     setBackground(combo, Qt::white);
     placeTwips(combo, p.left, p.top, p.width, p.height);
@@ -359,7 +368,8 @@ void SetupWindow::connectEvents()
         render();
     });
 
-    // Editable boxes: "activated" is an entry picked from the list, textEdited is typing.
+    // Editable boxes: "activated" is an entry picked from the list (popup, wheel, arrow keys),
+    // textEdited is typing.
     connect(m_minNum, &QComboBox::activated, this, [this](int i) {
         lowEndPicked(settings(), m_screen, toStd(m_minNum->itemText(i)));
         render();

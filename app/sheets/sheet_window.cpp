@@ -324,8 +324,11 @@ void SheetWindow::render()
     m_nsheet->setEnabled(view.newProblemsEnabled);
     // Measured against its track, so the bar stays on it wherever the layout control scaled it.
     const QRect track = m_label1->geometry();
-    m_timerbar->setGeometry(track.x(), track.y(), int(std::lround(double(track.width()) * view.barWidth / kTrackTwips)),
-                            track.height());
+    int barPixels = int(std::lround(double(track.width()) * view.barWidth / kTrackTwips));
+    // A bar of a few twips rounds to no pixel; it must still show that it is there.
+    if (view.barWidth > 0)
+        barPixels = std::max(barPixels, 1);
+    m_timerbar->setGeometry(track.x(), track.y(), barPixels, track.height());
     if (m_timerbar->palette().color(QPalette::Button) != toColour(view.barColour))
         setBackground(m_timerbar, toColour(view.barColour));
     setShown(m_timerbar, view.barShown);

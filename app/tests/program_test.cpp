@@ -2,10 +2,14 @@
 // exit with no window left on screen and no timer left running.
 #include "program.h"
 
+#include "qstring_print.h"
 #include "setup/setup_window.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -187,4 +191,51 @@ TEST_F(WholeProgram, nothingIsShownOnceTheProgramHasEnded)
     program->showDrill(TestMethod::Cards);
     EXPECT_EQ(program->cardWindow(), nullptr);
     expectNothingLeft();
+}
+
+// A child who leaves in the middle of going over missed problems and comes back finds the card
+// window idle, START included, not stuck in the retry.
+TEST_F(WholeProgram, comingBackMidRetryOffersStart)
+{
+    SetupWindow* setup = program->setupWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(setup));
+    QTest::mouseClick(setup->findChild<QComboBox*>(QStringLiteral("Combo1"))->lineEdit(), Qt::LeftButton);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("2"));
+    clickSetupButton("Start");
+    QWidget* card = window("Form2");
+    ASSERT_NE(card, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(card));
+    auto button = [&](const char* name) { return card->findChild<QPushButton*>(QString::fromUtf8(name)); };
+    auto label = [&](const char* name) { return card->findChild<QLabel*>(QString::fromUtf8(name))->text().toInt(); };
+    QTest::mouseClick(button("new_prob"), Qt::LeftButton);
+
+    // Two wrong answers, typed and checked with Enter.
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return card->findChild<QWidget*>(QStringLiteral("iffybox"))->isVisible(); }, 3000));
+        const int wrong = label("Digit(0)") + label("Digit(1)") + 1;
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        // Typing lands in the answer wherever the focus stands.
+        QTest::keyClicks(QApplication::focusWidget(), QString::number(wrong));
+        ASSERT_EQ(card->findChild<QLineEdit*>(QStringLiteral("Answer"))->text(), QString::number(wrong));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    }
+    ASSERT_TRUE(button("tryagain")->isVisible());
+    QTest::mouseClick(button("tryagain"), Qt::LeftButton);
+    ASSERT_FALSE(button("new_prob")->isVisible()); // going over the first missed card
+
+    QTest::mouseClick(button("Return"), Qt::LeftButton);
+    EXPECT_FALSE(card->isVisible());
+    ASSERT_TRUE(setup->isVisible());
+    clickSetupButton("Start");
+    ASSERT_TRUE(card->isVisible());
+    EXPECT_TRUE(button("new_prob")->isVisible());
+    EXPECT_EQ(button("new_prob")->text(), "START");
+    EXPECT_FALSE(button("check")->isVisible());
+    EXPECT_FALSE(button("skip")->isVisible());
+
+    QTest::mouseClick(button("new_prob"), Qt::LeftButton);
+    EXPECT_EQ(button("new_prob")->text(), "NEW PROBLEM");
+    EXPECT_TRUE(button("check")->isVisible());
+    EXPECT_FALSE(button("tryagain")->isVisible());
 }

@@ -2,6 +2,7 @@
 #include "access/access.h"
 #include "fake_host.h"
 #include "fake_site.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -373,13 +374,23 @@ TEST_P(TwipsToUnitsTable, dividesByTheLibrarysOwnFactors)
     EXPECT_DOUBLE_EQ(TwipsToUnits(p.value, p.mode, p.tpp), p.expected);
 }
 
+std::string unitsCaseName(const ::testing::TestParamInfo<UnitsCase>& info)
+{
+    static const char* const modes[] = {"user",       "twips",  "points",      "pixels",
+                                        "characters", "inches", "millimeters", "centimeters"};
+    const UnitsCase& c = info.param;
+    const std::string mode = c.mode >= 0 && c.mode <= 7 ? modes[c.mode] : "mode_" + zorvix::test::spelled(double(c.mode));
+    return mode + "_at_" + zorvix::test::spelled(c.tpp) + "_twips_per_pixel";
+}
+
 INSTANTIATE_TEST_SUITE_P(Modes, TwipsToUnitsTable,
                          ::testing::Values(UnitsCase{1440, scale::Inches, 15, 1}, UnitsCase{567, scale::Centimeters, 15, 1},
                                            UnitsCase{150, scale::Pixels, 15, 10}, UnitsCase{150, scale::Pixels, 12, 12.5},
                                            UnitsCase{300, scale::Points, 15, 15}, UnitsCase{480, scale::Characters, 15, 2},
                                            UnitsCase{567, scale::Millimeters, 15, 10}, UnitsCase{1234.5, scale::Twips, 15, 1234.5},
                                            UnitsCase{1234.5, scale::User, 15, 1234.5}, UnitsCase{1234.5, 99, 15, 1234.5},
-                                           UnitsCase{1234.5, -1, 0, 1234.5}));
+                                           UnitsCase{1234.5, -1, 0, 1234.5}),
+                         unitsCaseName);
 
 TEST(TwipsToUnits, pixelsWithoutAScreenValueIsADivisionByZero)
 {
@@ -812,6 +823,7 @@ TEST_P(EveryFailure, probesNeverFailAndOthersFailCleanly)
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryFailure,
                          ::testing::Values("TextBox", "Line", "Timer", "Image", "PictureBox", "Menu", "MSFlexGrid",
-                                           "SSTab", "Data", "CommonDialog"));
+                                           "SSTab", "Data", "CommonDialog"),
+                         [](const auto& info) { return std::string(info.param); });
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <kelvaneuc/value.h>
 
 #include "fake_host.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,21 @@ INSTANTIATE_TEST_SUITE_P(
                       ToDoubleCase{Value("   "), 0, err::TypeMismatch}, ToDoubleCase{Value("+"), 0, err::TypeMismatch},
                       ToDoubleCase{Value("+-1"), 0, err::TypeMismatch}, ToDoubleCase{Value("0x10"), 0, err::TypeMismatch},
                       ToDoubleCase{Value("inf"), 0, err::TypeMismatch}, ToDoubleCase{Value("nan"), 0, err::TypeMismatch},
-                      ToDoubleCase{Value(Array{}), 0, err::TypeMismatch}, ToDoubleCase{Value(Ref()), 0, err::TypeMismatch}));
+                      ToDoubleCase{Value(Array{}), 0, err::TypeMismatch}, ToDoubleCase{Value(Ref()), 0, err::TypeMismatch}),
+    [](const auto& info) -> std::string {
+        const Value& v = info.param.value;
+        if (v.isEmpty())
+            return "empty";
+        if (v.isBool())
+            return v.toBool() ? "true" : "false";
+        if (v.isInt())
+            return "int_" + zorvix::test::spelled(double(v.toInt32()));
+        if (v.isDouble())
+            return "double_" + zorvix::test::spelled(v.toDouble());
+        if (v.isString())
+            return "text_" + zorvix::test::spelled(v.toString());
+        return v.isArray() ? "array" : "object";
+    });
 
 struct RoundCase {
     double value;
@@ -80,7 +95,8 @@ INSTANTIATE_TEST_SUITE_P(Values, ValueRounding,
                                            RoundCase{-2.5, -2, -2, false}, RoundCase{-0.5, 0, 0, false},
                                            RoundCase{2.4999, 2, 2, false}, RoundCase{32767.4, 32767, 32767, false},
                                            RoundCase{32767.5, 32768, 0, true}, RoundCase{-32768.5, -32768, -32768, false},
-                                           RoundCase{-32769, -32769, 0, true}));
+                                           RoundCase{-32769, -32769, 0, true}),
+                         [](const auto& info) { return zorvix::test::spelled(info.param.value); });
 
 TEST(Value, outOfRangeAndNotANumberAreOverflow)
 {

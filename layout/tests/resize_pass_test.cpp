@@ -125,7 +125,8 @@ TEST_P(ResizeWindowState, maximizedOrMinimizedFormKeepsItsGeometryWhileControlsS
     EXPECT_DOUBLE_EQ(a->num("Left"), 1000 * kControlRatio);
 }
 
-INSTANTIATE_TEST_SUITE_P(States, ResizeWindowState, ::testing::Values(1, 2));
+INSTANTIATE_TEST_SUITE_P(States, ResizeWindowState, ::testing::Values(1, 2),
+                         [](const auto& info) { return std::string(info.param == 1 ? "minimized" : "maximized"); });
 
 TEST_F(ResizePass, hiddenFormGetsNoPassYetItsFirstRequestIsTheStartUpOne)
 {
@@ -218,7 +219,8 @@ TEST_P(ResizeToolbar, toolbarChildrenKeepTheirGeometryUnlessAsked)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Flag, ResizeToolbar, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Flag, ResizeToolbar, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "resizeContained" : "keepContained"); });
 
 TEST_F(ResizePass, alignedSpaceIsIgnoredWhenNotAccountedFor)
 {
@@ -422,7 +424,8 @@ TEST_P(ResizeHostFormFailure, failureScalingTheFormEndsThePassOnlyInDevelopmentM
     EXPECT_EQ(logLines("Err=Overflow"), development ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Modes, ResizeHostFormFailure, ::testing::Bool());
+INSTANTIATE_TEST_SUITE_P(Modes, ResizeHostFormFailure, ::testing::Bool(),
+                         [](const auto& info) { return std::string(info.param ? "development" : "runTime"); });
 
 TEST_F(ResizePass, mdiChildLeavesItsParentsBarsOutOfTheClientArea)
 {

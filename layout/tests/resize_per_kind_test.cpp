@@ -214,7 +214,8 @@ TEST_P(SilentKinds, invisibleComponentsGetTheEventsButNoWrite)
     EXPECT_EQ(events.seen, (std::vector<std::string>{"Before:Quiet", "After:Quiet"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Kinds, SilentKinds, ::testing::Values("Timer", "CommonDialog", "SysInfo"));
+INSTANTIATE_TEST_SUITE_P(Kinds, SilentKinds, ::testing::Values("Timer", "CommonDialog", "SysInfo"),
+                         [](const auto& info) { return std::string(info.param); });
 
 struct CancelCase {
     const char* name;

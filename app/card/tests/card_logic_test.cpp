@@ -1,6 +1,6 @@
 // The card window's handlers, driven with a scripted random source and explicit ticks.
 #include "card/card_logic.h"
-#include "card/next_problem.h"
+#include "card_arithmetic.h"
 #include "common/number.h"
 #include "fake_shell.h"
 
@@ -10,6 +10,8 @@ namespace zorvix {
 namespace {
 
 using testing::FakeShell;
+using testing::shownAnswer;
+using testing::typedAnswer;
 
 class CardLogicTest : public ::testing::Test {
 protected:
@@ -23,11 +25,7 @@ protected:
     const CardScreen& screen() const { return logic.screen(); }
     const CardTest& test() const { return logic.test(); }
 
-    std::string rightAnswer() const
-    {
-        return writeNumber(expectedCardAnswer(readNumber(screen().digit0), readNumber(screen().digit1), screen().sign,
-                                          shell.state().settings.testType));
-    }
+    std::string rightAnswer() const { return typedAnswer(shownAnswer(screen())); }
     void answer(const std::string& text) { logic.answerEdited(text); }
     void answerRight() { answer(rightAnswer()); }
     void answerWrong() { answer(rightAnswer() + "1"); }
@@ -222,7 +220,76 @@ TEST_P(SkipPerType, skippedFirstCardComesBackFifthAsShown)
     EXPECT_EQ(screen().newProbCaption, "START");
 }
 
-INSTANTIATE_TEST_SUITE_P(AllTypes, SkipPerType, ::testing::Values(0, 1, 2, 3, 4, 5));
+const char* const kTypeNames[] = {"add", "subtract", "addSubtract", "multiply", "divide", "multiplyDivide"};
+
+INSTANTIATE_TEST_SUITE_P(AllTypes, SkipPerType, ::testing::Values(0, 1, 2, 3, 4, 5),
+                         [](const auto& info) { return std::string(kTypeNames[info.param]); });
+
+// CHECK takes the operation the card shows. Cards and answers are written out here; each wrong
+// answer is what another operation on the same numbers would give.
+struct CheckCase {
+    const char* name;
+    int16_t type;
+    int16_t min, max;
+    std::vector<double> script;
+    int card; // 1: the first card of the test, 2: the one after it
+    const char* first;
+    const char* sign;
+    const char* second;
+    const char* typed;
+    bool right;
+};
+
+void PrintTo(const CheckCase& c, std::ostream* os) { *os << c.name; }
+
+class CheckByOperation : public CardLogicTest, public ::testing::WithParamInterface<CheckCase> {};
+
+TEST_P(CheckByOperation, judgesTheTypedAnswer)
+{
+    const CheckCase& c = GetParam();
+    shell.settings().testType = c.type;
+    shell.settings().minOperand = c.min;
+    shell.settings().maxOperand = c.max;
+    shell.settings().problemCount = 5;
+    shell.scripted().setScript(c.script);
+    logic.formActivate();
+    logic.newProbClick();
+    if (c.card == 2) {
+        logic.skipClick();
+    }
+    ASSERT_EQ(screen().digit0, c.first);
+    ASSERT_EQ(screen().sign, c.sign);
+    ASSERT_EQ(screen().digit1, c.second);
+    answer(c.typed);
+    logic.checkClick();
+    EXPECT_EQ(screen().face, c.right ? CardFace::Grinning : CardFace::Howling);
+    EXPECT_EQ(test().numRight, c.right ? 1 : 0);
+    EXPECT_EQ(test().numMissed, c.right ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, CheckByOperation,
+    ::testing::Values(
+        CheckCase{"addRight", 0, 0, 9, {0.3, 0.5}, 1, "3", "+", "5", "8", true},
+        CheckCase{"addNotTheDifference", 0, 0, 9, {0.3, 0.5}, 1, "3", "+", "5", "-2", false},
+        CheckCase{"addNotTheProduct", 0, 0, 9, {0.3, 0.5}, 1, "3", "+", "5", "15", false},
+        CheckCase{"subtractRight", 1, 0, 9, {0.3, 0.5}, 1, "8", "-", "5", "3", true},
+        CheckCase{"subtractNotTheSum", 1, 0, 9, {0.3, 0.5}, 1, "8", "-", "5", "13", false},
+        CheckCase{"bothMinusCardSubtracts", 2, 0, 9, {0.3, 0.5}, 1, "8", "-", "5", "3", true},
+        CheckCase{"bothMinusCardNotTheSum", 2, 0, 9, {0.3, 0.5}, 1, "8", "-", "5", "13", false},
+        CheckCase{"bothPlusCardAdds", 2, 0, 9, {0.3, 0.5}, 2, "3", "+", "5", "8", true},
+        CheckCase{"bothPlusCardNotTheDifference", 2, 0, 9, {0.3, 0.5}, 2, "3", "+", "5", "-2", false},
+        CheckCase{"multiplyRight", 3, 0, 9, {0.3, 0.5}, 1, "3", "x", "5", "15", true},
+        CheckCase{"multiplyNotTheSum", 3, 0, 9, {0.3, 0.5}, 1, "3", "x", "5", "8", false},
+        CheckCase{"multiplyNotTheDifference", 3, 2, 9, {0.25, 0.5}, 1, "4", "x", "6", "-2", false},
+        CheckCase{"divideRight", 4, 2, 9, {0.25, 0.5}, 1, "24", "/", "6", "4", true},
+        CheckCase{"divideNotTheProduct", 4, 2, 9, {0.25, 0.5}, 1, "24", "/", "6", "144", false},
+        CheckCase{"divideNotTheDifference", 4, 2, 9, {0.25, 0.5}, 1, "24", "/", "6", "18", false},
+        CheckCase{"bothDivisionCardDivides", 5, 2, 9, {0.25, 0.5}, 1, "24", "/", "6", "4", true},
+        CheckCase{"bothDivisionCardNotTheProduct", 5, 2, 9, {0.25, 0.5}, 1, "24", "/", "6", "144", false},
+        CheckCase{"bothTimesCardMultiplies", 5, 2, 9, {0.25, 0.5}, 2, "4", "x", "6", "24", true},
+        CheckCase{"bothTimesCardNotTheSum", 5, 2, 9, {0.25, 0.5}, 2, "4", "x", "6", "10", false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(CardLogicTest, skippedTwiceGoesToTheEnd)
 {
@@ -382,7 +449,7 @@ TEST_F(CardLogicTest, oneMinuteBarGrowsTurnsDarkThenRed)
     int done = 0;
     for (const auto& row : rows) {
         for (; done < row.ticks; ++done)
-            logic.testLengthTick(false);
+            logic.testLengthTick();
         EXPECT_EQ(screen().timerbarWidth, row.width) << row.ticks;
         EXPECT_EQ(screen().timerbarColour, row.colour) << row.ticks;
         EXPECT_TRUE(screen().testClockOn);
@@ -390,7 +457,7 @@ TEST_F(CardLogicTest, oneMinuteBarGrowsTurnsDarkThenRed)
     }
     EXPECT_FLOAT_EQ(shell.state().elapsedSeconds, 60.0f);
     logic.timerbarClick();
-    logic.testLengthTick(false);
+    logic.testLengthTick();
     EXPECT_FALSE(screen().testClockOn);
     EXPECT_EQ(screen().timerbarColour, card_colour::red);
     EXPECT_TRUE(screen().timerbarVisible);
@@ -418,7 +485,7 @@ TEST_F(CardLogicTest, pendingDelayNeverStartsATest)
         switch (ending) {
         case Ending::TimeUp:
             for (int i = 0; i < 121; ++i)
-                logic.testLengthTick(false);
+                logic.testLengthTick();
             break;
         case Ending::LastCheck: logic.checkClick(); break;
         case Ending::Return:
@@ -433,7 +500,7 @@ TEST_F(CardLogicTest, pendingDelayNeverStartsATest)
         const CardScreen before = screen();
         const float elapsed = shell.state().elapsedSeconds;
         logic.autoNewProbTick();
-        logic.testLengthTick(true);
+        logic.testLengthTick();
         EXPECT_EQ(screen(), before);
         EXPECT_EQ(shell.state().elapsedSeconds, elapsed);
         EXPECT_EQ(test().numTried, ending == Ending::LastCheck ? 2 : 1);
@@ -481,17 +548,24 @@ TEST_F(CardLogicTest, moreNotAllPlacesEveryFourthAcrossTests)
         EXPECT_EQ(seconds[i] == "42", i % 4 == 3) << "problem " << i + 1;
 }
 
-TEST_F(CardLogicTest, twoKeyPollEmptiesTheAnswer)
+// A child typing "12" must not lose the answer to the clock: a tick never empties the answer
+// or moves the focus, whatever keys were pressed.
+TEST_F(CardLogicTest, clockTicksLeaveTheTypedAnswerAlone)
 {
     logic.formActivate();
     logic.newProbClick();
-    answer("17");
-    logic.testLengthTick(false);
-    EXPECT_EQ(screen().answer, "17");
+    answer("12");
     const auto focus = screen().answerFocusRequests;
-    logic.testLengthTick(true);
-    EXPECT_EQ(screen().answer, "");
-    EXPECT_EQ(screen().answerFocusRequests, focus + 1);
+    for (int i = 0; i < 4; ++i)
+        logic.testLengthTick();
+    EXPECT_EQ(screen().answer, "12");
+    EXPECT_EQ(screen().answerFocusRequests, focus);
+    // Time-up ends the test but leaves what was typed in view.
+    shell.state().elapsedSeconds = 600;
+    logic.testLengthTick();
+    EXPECT_FALSE(screen().testClockOn);
+    EXPECT_EQ(screen().answer, "12");
+    EXPECT_EQ(screen().answerFocusRequests, focus);
 }
 
 } // namespace

@@ -1,8 +1,8 @@
 // The real card window on the offscreen platform: wiring of clicks, keys, timers and dialog.
 #include "card/card_window.h"
 #include "card/completion_dialog.h"
-#include "card/key_release_tracker.h"
 #include "fake_shell.h"
+#include "qstring_print.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -171,22 +171,53 @@ TEST(CardWindow, timeUpTurnsTheBarRedAndOffersMissedProblems)
     EXPECT_EQ(child<QPushButton>(window, "new_prob")->text(), "START");
 }
 
-TEST(KeyReleaseTracker, reportsPressedSincePollAndUpNow)
+// "12" typed with the main-row keys survives the clock's ticks and is checked as typed.
+TEST(CardWindow, anAnswerTypedWithTheTwoKeyOutlastsTheClock)
 {
-    QWidget target;
-    target.show();
-    KeyReleaseTracker tracker(Qt::Key_2);
-    EXPECT_FALSE(tracker.poll());
-    QTest::keyClick(&target, Qt::Key_2);
-    EXPECT_TRUE(tracker.poll());
-    EXPECT_FALSE(tracker.poll()); // once per press
-    QTest::keyPress(&target, Qt::Key_2);
-    EXPECT_FALSE(tracker.poll()); // still down
-    QTest::keyRelease(&target, Qt::Key_2);
-    EXPECT_FALSE(tracker.poll()); // the press was seen by the previous poll
-    QTest::keyClick(&target, Qt::Key_3);
-    QTest::keyClick(&target, Qt::Key_2, Qt::KeypadModifier);
-    EXPECT_FALSE(tracker.poll());
+    FakeShell shell({0.3, 0.9}); // 3 + 9
+    shell.settings().timed = 1;
+    shell.settings().timeLimitMinutes = 10;
+    CardWindow window(shell);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    click(window, "new_prob");
+    ASSERT_EQ(child<QLabel>(window, "Digit(0)")->text(), "3");
+    ASSERT_EQ(child<QLabel>(window, "Digit(1)")->text(), "9");
+    ASSERT_TRUE(child<QTimer>(window, "Test_LengthT")->isActive());
+
+    auto* answer = child<QLineEdit>(window, "Answer");
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("12"));
+    ASSERT_EQ(answer->text(), "12");
+    QWidget* focused = QApplication::focusWidget();
+    const float typedAt = shell.state().elapsedSeconds;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shell.state().elapsedSeconds >= typedAt + 1.0f; }, 3000)); // two ticks
+    EXPECT_EQ(answer->text(), "12");
+    EXPECT_EQ(QApplication::focusWidget(), focused);
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(child<QLabel>(window, "tries")->text(), "1");
+    EXPECT_EQ(child<QLabel>(window, "NumRight")->text(), "1");
+    EXPECT_TRUE(child<QWidget>(window, "smileybox")->isVisible());
+}
+
+// The bar is 1 twip wide after Return and at a new test; that still shows as a sliver.
+TEST(CardWindow, aOneTwipBarShowsAtLeastOnePixel)
+{
+    FakeShell shell;
+    shell.settings().timed = 0;
+    CardWindow window(shell);
+    window.show();
+    click(window, "new_prob");
+    auto* bar = child<QPushButton>(window, "timerbar");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GE(bar->width(), 1);
+    click(window, "Return");
+    window.show();
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GE(bar->width(), 1);
+    EXPECT_EQ(bar->geometry().topLeft(), child<QLabel>(window, "Label1")->geometry().topLeft());
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The card generator: draws, fix-ups per test type, emphasis placement, bounded redraws.
 #include "card/next_problem.h"
+#include "card_arithmetic.h"
 #include "common/number.h"
 #include "common/random_source.h"
 #include "settings/drill_settings.h"
@@ -52,11 +53,10 @@ TEST_P(GeneratorTable, showsTheFixedUpCard)
     EXPECT_EQ(screen.answerFocusRequests, 1u);
     EXPECT_EQ(random.reseeds(), 1);
     // Whatever the type, the card's own operation gives a whole-number answer.
-    const double a = readNumber(screen.digit0), b = readNumber(screen.digit1);
     if (screen.sign == "/") {
-        EXPECT_NE(b, 0.0);
+        EXPECT_NE(testing::shownOperand(screen.digit1), 0.0);
     }
-    const double answer = expectedCardAnswer(a, b, screen.sign, c.type);
+    const double answer = testing::shownAnswer(screen);
     EXPECT_EQ(answer, std::floor(answer));
 }
 
@@ -185,7 +185,17 @@ INSTANTIATE_TEST_SUITE_P(PerType, SkippedComesBack,
                          ::testing::Values(ReturnCase{0, {3, 4, "+"}, "+"}, ReturnCase{1, {9, 4, "-"}, "-"},
                                            ReturnCase{2, {9, 4, "-"}, "+"}, ReturnCase{2, {3, 4, "+"}, "-"},
                                            ReturnCase{3, {3, 4, "x"}, "x"}, ReturnCase{4, {12, 4, "/"}, "/"},
-                                           ReturnCase{5, {12, 4, "/"}, "x"}, ReturnCase{5, {3, 4, "x"}, "/"}));
+                                           ReturnCase{5, {12, 4, "/"}, "x"}, ReturnCase{5, {3, 4, "x"}, "/"}),
+                         [](const auto& info) {
+                             // "type2_9minus4_afterplus": the type, the stored card, the sign shown before.
+                             auto word = [](const std::string& sign) -> std::string {
+                                 return sign == "+" ? "plus" : sign == "-" ? "minus" : sign == "x" ? "times" : "over";
+                             };
+                             const ReturnCase& c = info.param;
+                             return "type" + std::to_string(c.type) + "_" + std::to_string(c.stored.first)
+                                    + word(c.stored.sign) + std::to_string(c.stored.second) + "_after"
+                                    + word(c.signBefore);
+                         });
 
 TEST(Generator, countBeyondTheStoredEntriesDrawsFresh)
 {

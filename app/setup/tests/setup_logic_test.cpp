@@ -1,4 +1,5 @@
 #include "setup/setup_logic.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -315,7 +316,8 @@ INSTANTIATE_TEST_SUITE_P(Table, Minutes, ::testing::Values(
     MinutesCase{"0.4", 0}, MinutesCase{"0.5", 0}, MinutesCase{"1.5", 2}, MinutesCase{"60", 60},
     MinutesCase{"60.9", 61}, MinutesCase{"61", 7}, MinutesCase{"-3", 7}, MinutesCase{"0", 7},
     MinutesCase{"", 7}, MinutesCase{"abc", 7}, MinutesCase{"1e5", 1}, MinutesCase{"12abc", 12},
-    MinutesCase{"-0.5", 7}, MinutesCase{"99999", 7}, MinutesCase{"3 0", 30}));
+    MinutesCase{"-0.5", 7}, MinutesCase{"99999", 7}, MinutesCase{"3 0", 30}),
+    [](const auto& info) { return zorvix::test::spelled(std::string_view(info.param.typed)); });
 
 TEST(Emphasis, pickingSelectsEveryProblemAndBlankGivesZero)
 {

@@ -3,6 +3,7 @@
 
 #include "common/qt/twips.h"
 #include "setup/setup_window.h"
+#include "qstring_print.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -470,4 +471,116 @@ TEST_F(Form1Test, fileMenuChangesTheWindowStateAndCloseEndsTheProgram)
     EXPECT_EQ(shell.ended, 0);
     action("mnuClose")->trigger();
     EXPECT_EQ(shell.ended, 1);
+}
+
+// Typing a text that equals a list entry is still only typing: leaving the box by Tab, Enter
+// or a click elsewhere must not act as a pick.
+enum class Leave { Tab, Enter, ClickElsewhere };
+
+struct TypedEntry {
+    const char* box;
+    const char* text; // an entry of the box's list, different from what it shows
+    Leave leave;
+};
+
+std::string leaveName(Leave leave)
+{
+    switch (leave) {
+    case Leave::Tab: return "Tab";
+    case Leave::Enter: return "Enter";
+    case Leave::ClickElsewhere: return "ClickElsewhere";
+    }
+    return "Unknown";
+}
+
+inline void PrintTo(const TypedEntry& c, std::ostream* os) { *os << c.box << " " << c.text << " " << leaveName(c.leave); }
+
+class Form1TypedEntry : public Form1Test, public ::testing::WithParamInterface<TypedEntry> {};
+
+TEST_P(Form1TypedEntry, typingAnEntryAndLeavingTheBoxPicksNothing)
+{
+    const TypedEntry& c = GetParam();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    pick("MAX_NUM", "5");
+    const DrillSettings before = settings();
+    const QString otherEnd = boxText(std::string(c.box) == "MIN_NUM" ? "MAX_NUM" : "MIN_NUM");
+
+    // Click into the box, select what it shows and type over it, as a user does.
+    QComboBox* box = combo(c.box);
+    QTest::mouseClick(box->lineEdit(), Qt::LeftButton);
+    ASSERT_TRUE(box->hasFocus());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(c.text));
+    ASSERT_EQ(boxText(c.box), c.text);
+    switch (c.leave) {
+    case Leave::Tab: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); break;
+    case Leave::Enter: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); break;
+    case Leave::ClickElsewhere: QTest::mouseClick(control<QLineEdit>("Text1"), Qt::LeftButton); break;
+    }
+    if (c.leave != Leave::Enter) {
+        EXPECT_FALSE(box->hasFocus());
+    }
+
+    EXPECT_EQ(boxText(c.box), c.text); // the typed text stays as typed
+    EXPECT_EQ(settings().minOperand, before.minOperand);
+    EXPECT_EQ(settings().maxOperand, before.maxOperand);
+    EXPECT_EQ(settings().emphasisNumber, before.emphasisNumber);
+    EXPECT_EQ(settings().emphasisEveryProblem, before.emphasisEveryProblem);
+    EXPECT_FALSE(checked("Drill_Type(0)"));
+    EXPECT_EQ(boxText(std::string(c.box) == "MIN_NUM" ? "MAX_NUM" : "MIN_NUM"), otherEnd);
+}
+
+INSTANTIATE_TEST_SUITE_P(Boxes, Form1TypedEntry, ::testing::Values(
+    TypedEntry{"MIN_NUM", "8", Leave::Tab}, TypedEntry{"MIN_NUM", "8", Leave::Enter},
+    TypedEntry{"MIN_NUM", "8", Leave::ClickElsewhere}, TypedEntry{"MAX_NUM", "-5", Leave::Tab},
+    TypedEntry{"MAX_NUM", "-5", Leave::Enter}, TypedEntry{"MAX_NUM", "-5", Leave::ClickElsewhere},
+    TypedEntry{"DRILL", "5", Leave::Tab}, TypedEntry{"DRILL", "5", Leave::Enter},
+    TypedEntry{"DRILL", "5", Leave::ClickElsewhere}),
+    [](const auto& info) { return std::string(info.param.box) + "_" + leaveName(info.param.leave); });
+
+TEST_F(Form1Test, eachListsCurrentEntryIsTheOneItsBoxShows)
+{
+    for (const char* name : {"MIN_NUM", "MAX_NUM", "Combo1", "DRILL"}) {
+        QComboBox* box = combo(name);
+        ASSERT_GE(box->currentIndex(), 0) << name;
+        EXPECT_EQ(box->itemText(box->currentIndex()), boxText(name)) << name;
+    }
+    // The open list starts at the shown entry too.
+    QComboBox* high = combo("MAX_NUM");
+    high->showPopup();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(high->view()->window()));
+    EXPECT_EQ(high->view()->currentIndex().data().toString(), "9");
+    high->hidePopup();
+}
+
+// Arrow keys on a box step from the entry it shows, whoever put the text there, and are a pick.
+TEST_F(Form1Test, arrowKeysStepFromTheShownEntry)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    auto press = [&](const char* name, Qt::Key key) {
+        QTest::mouseClick(combo(name)->lineEdit(), Qt::LeftButton);
+        QTest::keyClick(QApplication::focusWidget(), key);
+    };
+    press("MAX_NUM", Qt::Key_Down); // shown at start: 9
+    EXPECT_EQ(boxText("MAX_NUM"), "10");
+    EXPECT_EQ(settings().maxOperand, 10);
+    press("MIN_NUM", Qt::Key_Up); // shown at start: 0
+    EXPECT_EQ(boxText("MIN_NUM"), "-5");
+    EXPECT_EQ(settings().minOperand, -5);
+
+    pick("MIN_NUM", "0");
+    clickOption("TEST_TYPE(4)"); // the rule writes 2 into the low end
+    press("MIN_NUM", Qt::Key_Down);
+    EXPECT_EQ(boxText("MIN_NUM"), "3");
+    EXPECT_EQ(settings().minOperand, 3);
+
+    QComboBox* drill = combo("DRILL");
+    QTest::mouseClick(drill->lineEdit(), Qt::LeftButton);
+    QTest::keyClicks(QApplication::focusWidget(), "4"); // typed, not picked
+    EXPECT_FALSE(settings().hasEmphasis());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+    EXPECT_EQ(boxText("DRILL"), "5");
+    ASSERT_TRUE(settings().hasEmphasis());
+    EXPECT_EQ(*settings().emphasisNumber, 5);
+    EXPECT_TRUE(checked("Drill_Type(0)"));
 }

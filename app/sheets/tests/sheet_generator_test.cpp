@@ -2,6 +2,7 @@
 #include "common/number.h"
 #include "common/random_source.h"
 #include "sheets/sheet_generator.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -436,7 +437,11 @@ INSTANTIATE_TEST_SUITE_P(Counts, SheetCount,
                          ::testing::Values(CountCase{SheetVariant::OnScreen, 30, 30}, CountCase{SheetVariant::OnScreen, 45, 30},
                                            CountCase{SheetVariant::OnScreen, 32767, 30}, CountCase{SheetVariant::OnScreen, 0, 0},
                                            CountCase{SheetVariant::OnScreen, -4, 0}, CountCase{SheetVariant::OnScreen, 5, 5},
-                                           CountCase{SheetVariant::Printed, 5, 40}, CountCase{SheetVariant::Printed, 100, 40}));
+                                           CountCase{SheetVariant::Printed, 5, 40}, CountCase{SheetVariant::Printed, 100, 40}),
+                         [](const auto& info) {
+                             return std::string(info.param.variant == SheetVariant::Printed ? "printed_" : "onScreen_")
+                                    + zorvix::test::spelled(double(info.param.count));
+                         });
 
 // ---- results --------------------------------------------------------------------------
 
@@ -463,7 +468,13 @@ INSTANTIATE_TEST_SUITE_P(Signs, SlotResult,
                                            ResultCase{"x", "-6", "7", -42.0}, ResultCase{"/", "42", "6", 7.0},
                                            ResultCase{"/", "7", "2", 3.5}, ResultCase{"/", "5", "0", std::nullopt},
                                            ResultCase{"", "5", "2", std::nullopt}, ResultCase{"*", "5", "2", std::nullopt},
-                                           ResultCase{"x", std::string(400, '9'), std::string(400, '9'), std::nullopt}));
+                                           ResultCase{"x", std::string(400, '9'), std::string(400, '9'), std::nullopt}),
+                         [](const auto& info) {
+                             const ResultCase& c = info.param;
+                             // The long runs of nines would make a name of 800 characters.
+                             auto shown = [](const std::string& t) { return t.size() > 9 ? "long" : t; };
+                             return zorvix::test::spelled(shown(c.first) + c.sign + shown(c.second));
+                         });
 
 } // namespace
 } // namespace zorvix

@@ -1,6 +1,7 @@
 // The on-screen worksheet's rules, driven without a window: scripted draws, explicit ticks.
 #include "fake_shell.h"
 #include "sheets/sheet_logic.h"
+#include "test_names.h"
 
 #include <gtest/gtest.h>
 
@@ -70,7 +71,12 @@ INSTANTIATE_TEST_SUITE_P(Captions, SheetCaption,
                          ::testing::Values(CaptionCase{30, 0, 9, " 30 Problems - Numbers  0 Through  9"},
                                            CaptionCase{5, -5, 9, " 5 Problems - Numbers -5 Through  9"},
                                            CaptionCase{20, 2, -2, " 20 Problems - Numbers  2 Through -2"},
-                                           CaptionCase{0, -99, -75, " 0 Problems - Numbers -99 Through -75"}));
+                                           CaptionCase{0, -99, -75, " 0 Problems - Numbers -99 Through -75"}),
+                         [](const auto& info) {
+                             const CaptionCase& c = info.param;
+                             return std::to_string(c.count) + "_from_" + zorvix::test::spelled(double(c.low)) + "_to_"
+                                    + zorvix::test::spelled(double(c.high));
+                         });
 
 // ---- new problems -------------------------------------------------------------------------
 
@@ -137,7 +143,8 @@ TEST_P(SheetPageCount, neverAddressesAMissingSlot)
 
 INSTANTIATE_TEST_SUITE_P(Counts, SheetPageCount,
                          ::testing::Values(PageCountCase{30, 30}, PageCountCase{31, 30}, PageCountCase{32767, 30},
-                                           PageCountCase{0, 0}, PageCountCase{-7, 0}));
+                                           PageCountCase{0, 0}, PageCountCase{-7, 0}),
+                         [](const auto& info) { return zorvix::test::spelled(double(info.param.count)); });
 
 // ---- grading ------------------------------------------------------------------------------
 
@@ -268,7 +275,10 @@ INSTANTIATE_TEST_SUITE_P(
                       ClockCase{1, 118, 5535, kLateGreen, true}, // 60 s reached: full track
                       ClockCase{1, 119, 5535, kWrongRed, false}, // 59.5 s after New Problems
                       ClockCase{0, 1, 1, kWrongRed, false},      // no time at all
-                      ClockCase{61, 7318, 5535, kLateGreen, true}, ClockCase{61, 7319, 5535, kWrongRed, false}));
+                      ClockCase{61, 7318, 5535, kLateGreen, true}, ClockCase{61, 7319, 5535, kWrongRed, false}),
+    [](const auto& info) {
+        return std::to_string(info.param.minutes) + "min_" + std::to_string(info.param.ticks) + "ticks";
+    });
 
 TEST_F(SheetFixture, timeUpGradesAndShowsAHiddenBar)
 {

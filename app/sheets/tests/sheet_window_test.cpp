@@ -131,6 +131,28 @@ TEST_F(SheetWindowTest, timeUpTurnsTheBarRedAndGrades)
     EXPECT_TRUE(child<QPushButton>(QStringLiteral("nsheet"))->isEnabled());
 }
 
+// A bar of 1 twip rounds to no pixel at all; a bar with any width must still be seen, both
+// when a timed page starts and on an untimed page after Return.
+TEST_F(SheetWindowTest, aOneTwipBarShowsAtLeastOnePixel)
+{
+    shell.m_random.setScript({digit(3), digit(4), digit(5), digit(2), digit(6), digit(1)});
+    showWindow();
+    auto* bar = child<QPushButton>(QStringLiteral("timerbar"));
+    const QRect track = child<QLabel>(QStringLiteral("Label1"))->geometry();
+    click("nsheet"); // timed: the bar starts at 1 twip
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GE(bar->width(), 1);
+    EXPECT_EQ(bar->geometry().topLeft(), track.topLeft());
+
+    shell.m_state.settings.timed = 0;
+    click("back");
+    showWindow();
+    click("nsheet");
+    EXPECT_TRUE(bar->isVisible());
+    EXPECT_GE(bar->width(), 1);
+    EXPECT_LT(bar->width(), track.width() / 10);
+}
+
 TEST_F(SheetWindowTest, returnShowsSetupAndClosingEndsTheProgram)
 {
     shell.m_random.setScript({digit(3), digit(4)});

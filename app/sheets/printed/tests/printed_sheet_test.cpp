@@ -6,6 +6,8 @@
 #include "common/random_source.h"
 #include "settings/shell.h"
 
+#include "test_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -49,7 +51,8 @@ TEST_P(LayOutPageTest, columnsAtOddEleventhsRowsEvery1800)
 INSTANTIATE_TEST_SUITE_P(Slots, LayOutPageTest,
                          ::testing::Values(PlacementCase{0, 1112.727, 1000}, PlacementCase{1, 3338.182, 1000},
                                            PlacementCase{4, 10014.545, 1000}, PlacementCase{5, 1112.727, 2800},
-                                           PlacementCase{22, 5563.636, 8200}, PlacementCase{39, 10014.545, 13600}));
+                                           PlacementCase{22, 5563.636, 8200}, PlacementCase{39, 10014.545, 13600}),
+                         [](const auto& info) { return "slot" + std::to_string(info.param.slot); });
 
 TEST(LayOutPage, everyProblemFitsThePageAndNoneOverlap)
 {
@@ -103,7 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"-63", "/", "9", "-7"}, AnswerCase{"7", "/", "2", "3.5"},
                       AnswerCase{"1", "/", "3", "0.333333333333333"},
                       // No number to write: the box stays empty rather than showing "inf".
-                      AnswerCase{"5", "/", "0", ""}, AnswerCase{"5", "?", "2", ""}, AnswerCase{"", "", "", ""}));
+                      AnswerCase{"5", "/", "0", ""}, AnswerCase{"5", "?", "2", ""}, AnswerCase{"", "", "", ""}),
+    [](const auto& info) {
+        const AnswerCase& c = info.param;
+        return zorvix::test::spelled(std::string(c.first) + c.sign + c.second);
+    });
 
 // ---- the window's steps ----
 
