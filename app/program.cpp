@@ -1,8 +1,11 @@
 #include "program.h"
 
 #include "card/card_window.h"
+#include "common/number.h"
 #include "common/random_source.h"
 #include "layout_link.h"
+#include "progress/progress_record.h"
+#include "progress/progress_service.h"
 #include "setup/setup_resources.h"
 #include "setup/setup_window.h"
 #include "setup/version.h"
@@ -11,6 +14,7 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QIcon>
 
 namespace zorvix {
@@ -40,6 +44,38 @@ Program::Program()
 }
 
 Program::~Program() = default;
+
+void Program::record(const progress::TestRecord& record)
+{
+    if (progress::ProgressService* service = progress())
+        service->record(record);
+}
+
+void Program::setProgressLocation(const QString& location)
+{
+    if (!m_progress)
+        m_progressLocation = location;
+}
+
+std::int64_t Program::wallClockMs() { return QDateTime::currentMSecsSinceEpoch(); }
+
+progress::ProgressService* Program::progress()
+{
+    if (!m_progress)
+        m_progress = std::make_unique<progress::ProgressService>(m_progressLocation);
+    return m_progress.get();
+}
+
+void Program::practise(const std::vector<progress::Fact>& facts)
+{
+    if (m_ended || facts.empty())
+        return;
+    std::vector<CardEntry> problems;
+    for (const progress::Fact& f : facts)
+        problems.push_back(CardEntry{toInt16Clamped(f.first), toInt16Clamped(f.second), f.sign});
+    ensureWindow(m_card, *this)->practise(std::move(problems));
+    showDrill(TestMethod::Cards);
+}
 
 void Program::setRandomSource(std::unique_ptr<RandomSource> random)
 {

@@ -3,6 +3,7 @@
 // creates the drill windows on first use and ends the program.
 #include "settings/shell.h"
 
+#include <QString>
 #include <memory>
 
 class QWidget;
@@ -25,9 +26,16 @@ public:
     void hideSetup() override;
     void showDrill(TestMethod method) override;
     void endProgram() override;
+    void record(const progress::TestRecord& record) override;
+    std::int64_t wallClockMs() override;
+    progress::ProgressService* progress() override;
+    void practise(const std::vector<progress::Fact>& facts) override;
 
     // Tests script the randomness of every window.
     void setRandomSource(std::unique_ptr<RandomSource> random);
+    // Tests keep progress in a file of their own; only before the first use of progress.
+    void setProgressLocation(const QString& location);
+    bool progressStarted() const { return m_progress != nullptr; }
 
     SetupWindow* setupWindow() const { return m_setup.get(); }
     CardWindow* cardWindow() const { return m_card.get(); }
@@ -42,6 +50,9 @@ private:
     std::unique_ptr<CardWindow> m_card;
     std::unique_ptr<SheetWindow> m_sheet;
     std::unique_ptr<PrintedSheetWindow> m_printed;
+    // Made on first use, never at start-up.
+    std::unique_ptr<progress::ProgressService> m_progress;
+    QString m_progressLocation;
     bool m_ended = false;
 };
 

@@ -11,7 +11,9 @@ cmake --build "$build" -j"$(nproc)" >/dev/null
 export QT_QPA_PLATFORM=offscreen
 
 # Target ratio of each Google Benchmark binary (its "ratio" counter); start-up checks its own.
-declare -A target=([print_bench]=1.5 [sort_bench]=1.3 [resize_bench]=2.0)
+declare -A target=([print_bench]=1.5 [sort_bench]=1.3 [resize_bench]=2.0 [progress_bench]=2.0)
+# Benchmarks whose target is a time in milliseconds: "binary:counter" and its most.
+declare -A time_target=([progress_bench:record_ms]=2.0 [progress_bench:gui_thread_ms]=2.0)
 summary=()
 status=0
 for bench in "$build"/bench/*_bench; do
@@ -48,6 +50,16 @@ for bench in "$build"/bench/*_bench; do
       fi
     fi
   fi
+  for key in "${!time_target[@]}"; do
+    [ "${key%%:*}" = "$name" ] || continue
+    counter=${key#*:}
+    ms=$(grep -o "$counter=[0-9.eE+-]*" "$build/$name.txt" | cut -d= -f2 | sort -g | tail -1)
+    if [ -z "$ms" ] || awk -v v="$ms" -v t="${time_target[$key]}" 'BEGIN { exit !(v > t) }'; then
+      summary+=("$name: $counter ${ms:-missing}, target <= ${time_target[$key]}: MISSED"); status=1
+    else
+      summary+=("$name: $counter $ms, target <= ${time_target[$key]}: ok")
+    fi
+  done
   limit=${target[$name]:-}
   worst=$(grep -o 'ratio=[0-9.eE+-]*' "$build/$name.txt" | cut -d= -f2 | sort -g | tail -1)
   if [ -z "$worst" ]; then

@@ -28,6 +28,126 @@ CardEntry entryOnShow(const CardScreen& screen)
 
 } // namespace
 
+int CardLogic::problemCount() const
+{
+    return m_givenRunning ? int(m_given.size()) : m_shell.state().settings.problemCount;
+}
+
+void CardLogic::practise(std::vector<CardEntry> problems)
+{
+    if (problems.size() > std::size_t(kCardListCapacity))
+        problems.resize(kCardListCapacity);
+    m_given = std::move(problems);
+    m_givenRunning = false;
+}
+
+// A given problem goes on the card as it stands, the way a missed one comes back.
+void CardLogic::showGiven()
+{
+    const int count = problemCount();
+    const int asked = int(m_test.numSkipped) + int(m_test.numTried);
+    const CardEntry* entry = asked < count ? &m_given[std::size_t(asked)] : m_test.skipped(asked - count + 1);
+    if (!entry)
+        entry = &m_given.back();
+    m_screen.digit0 = writeNumber(entry->first);
+    m_screen.digit1 = writeNumber(entry->second);
+    m_screen.digitsVisible = true;
+    m_screen.sign = entry->sign;
+    m_screen.signVisible = entry->sign != "/";
+    m_screen.divideSignVisible = entry->sign == "/";
+    m_screen.answer.clear();
+    requestAnswerFocus();
+}
+
+progress::ProblemRecord CardLogic::problemOnShow(bool right, bool skipped, bool retry) const
+{
+    progress::ProblemRecord p;
+    p.first = readNumber(m_screen.digit0);
+    p.second = readNumber(m_screen.digit1);
+    p.sign = m_screen.sign;
+    p.answer = skipped ? std::string() : m_screen.answer;
+    p.right = right;
+    p.skipped = skipped;
+    p.retry = retry;
+    p.seconds = double(std::max<std::int64_t>(0, m_shell.wallClockMs() - m_shownMs)) / 1000.0;
+    return p;
+}
+
+void CardLogic::beginRecord()
+{
+    finishRetries();
+    m_record = progress::TestRecord{};
+    m_record.drill = progress::Drill::Cards;
+    m_record.startedMs = m_shell.wallClockMs();
+    m_recording = true;
+}
+
+void CardLogic::noteShown() { m_shownMs = m_shell.wallClockMs(); }
+
+void CardLogic::noteAnswer(bool right, bool skipped)
+{
+    if (m_test.retryMode) {
+        if (m_retries.problems.empty())
+            m_retries.startedMs = m_shownMs;
+        m_retries.problems.push_back(problemOnShow(right, false, true));
+        return;
+    }
+    if (!m_recording)
+        return;
+    m_record.problems.push_back(problemOnShow(right, skipped, false));
+    if (!right && !skipped)
+        ++m_record.missed;
+}
+
+void CardLogic::finishRecord(progress::Outcome outcome)
+{
+    if (!m_recording)
+        return;
+    m_recording = false;
+    const DrillState& state = m_shell.state();
+    progress::takeSettings(m_record, state.settings);
+    m_record.outcome = outcome;
+    m_record.endedMs = m_shell.wallClockMs();
+    m_record.right = m_test.numRight;
+    m_record.tries = m_test.numTried;
+    m_record.skipped = m_test.numSkipped;
+    m_record.elapsedSeconds = state.elapsedSeconds;
+    if (m_givenRunning) {
+        std::vector<progress::Fact> facts;
+        for (const CardEntry& e : m_given)
+            facts.push_back(progress::Fact{double(e.first), double(e.second), e.sign});
+        m_record.testType = progress::testTypeOfFacts(facts, m_record.testType);
+        m_record.problemCount = int(m_given.size());
+        m_record.emphasis.reset();
+        m_record.emphasisEveryProblem = false;
+        m_record.hardestFacts = true;
+        // The practice was one test; the next START draws problems again.
+        m_given.clear();
+        m_givenRunning = false;
+    }
+    m_shell.record(m_record);
+}
+
+// Missed problems asked again after a test go in a record of their own once the asking stops.
+void CardLogic::finishRetries()
+{
+    if (m_retries.problems.empty())
+        return;
+    const DrillState& state = m_shell.state();
+    progress::takeSettings(m_retries, state.settings);
+    m_retries.drill = progress::Drill::Cards;
+    m_retries.outcome = progress::Outcome::Retried;
+    m_retries.endedMs = m_shell.wallClockMs();
+    m_retries.problemCount = int(m_retries.problems.size());
+    m_retries.tries = m_retries.problemCount;
+    m_retries.right = 0;
+    for (const progress::ProblemRecord& p : m_retries.problems)
+        m_retries.right += p.right ? 1 : 0;
+    m_retries.missed = m_retries.tries - m_retries.right;
+    m_shell.record(m_retries);
+    m_retries = progress::TestRecord{};
+}
+
 bool CardLogic::acceptsInput() const
 {
     // The completion dialog is modal: nothing on the card answers while it is up.
@@ -97,6 +217,8 @@ void CardLogic::startOfTestReset()
     m_screen.timerbarWidth = 1;
     m_screen.timerbarColour = card_colour::brightGreen;
     m_shell.state().elapsedSeconds = 0.0f;
+    m_givenRunning = !m_given.empty();
+    beginRecord();
 }
 
 void CardLogic::runNextProblem()
@@ -104,15 +226,20 @@ void CardLogic::runNextProblem()
     const DrillSettings& s = m_shell.state().settings;
     if (m_screen.newProbCaption == kCardStartCaption) {
         startOfTestReset();
-        if (s.problemCount <= 0) {
+        if (problemCount() <= 0) {
             // Nothing to ask: the test is over as soon as it starts.
+            finishRecord(progress::Outcome::Finished);
             endTest();
             return;
         }
     }
     if (s.timed == 1)
         m_screen.testClockOn = true;
-    nextProblem(m_test, m_screen, s, m_shell.random());
+    if (m_givenRunning)
+        showGiven();
+    else
+        nextProblem(m_test, m_screen, s, m_shell.random());
+    noteShown();
 }
 
 void CardLogic::endTest()
@@ -168,7 +295,9 @@ void CardLogic::checkClick()
     const double a = readNumber(m_screen.digit0);
     const double b = readNumber(m_screen.digit1);
     const double v = readNumber(m_screen.answer);
-    if (v == expectedCardAnswer(a, b, m_screen.sign, s.testType)) {
+    const bool right = v == expectedCardAnswer(a, b, m_screen.sign, s.testType);
+    noteAnswer(right, false);
+    if (right) {
         showFace(CardFace::Grinning);
         if (!m_test.retryMode) {
             bump(m_test.numRight);
@@ -189,15 +318,18 @@ void CardLogic::checkClick()
 
     if (m_test.retryMode)
         return;
-    if (m_test.numTried < s.problemCount) {
+    const int count = problemCount();
+    if (m_test.numTried < count) {
         m_screen.autoNewProbOn = true;
         ++m_screen.autoNewProbStarts;
         return;
     }
-    if (m_test.numRight != s.problemCount) {
+    finishRecord(progress::Outcome::Finished);
+    if (m_test.numRight != count) {
         m_screen.tryagainVisible = true;
     } else {
-        m_screen.dialogText = completionText(s.problemCount);
+        m_screen.dialogText = completionText(count);
+        m_dialogCount = count;
         m_screen.dialogVisible = true;
     }
     endTest();
@@ -225,6 +357,7 @@ void CardLogic::skipClick()
         m_screen.skipVisible = false;
         return;
     }
+    noteAnswer(false, true);
     m_test.skippedList[m_test.numSkipped] = entryOnShow(m_screen);
     ++m_test.numSkipped;
     m_screen.numskipCaption = writeNumber(m_test.numSkipped);
@@ -239,6 +372,7 @@ void CardLogic::tryagainClick()
         return;
     const CardEntry* entry = m_test.missed(m_test.iwrongprob + 1);
     if (!entry) {
+        finishRetries();
         m_screen.tryagainVisible = false;
         m_screen.checkVisible = false;
         m_screen.newProbVisible = true;
@@ -260,6 +394,7 @@ void CardLogic::tryagainClick()
     m_screen.divideSignVisible = entry->sign == "/";
     showFace(CardFace::Thinking);
     requestAnswerFocus();
+    noteShown();
 }
 
 void CardLogic::testLengthTick()
@@ -269,6 +404,7 @@ void CardLogic::testLengthTick()
     DrillState& state = m_shell.state();
     const double limit = double(state.settings.timeLimitMinutes) * 60.0;
     if (limit <= 0 || state.elapsedSeconds >= limit) {
+        finishRecord(progress::Outcome::TimeUp);
         m_screen.testClockOn = false;
         m_screen.newProbCaption = kCardStartCaption;
         m_screen.timerbarColour = card_colour::red;
@@ -298,10 +434,24 @@ void CardLogic::trackClick()
         m_screen.timerbarVisible = true;
 }
 
+// A test left before its end counts once something was answered; before that nothing was done.
+void CardLogic::stopRecord()
+{
+    if (m_recording && m_test.numTried >= 1)
+        finishRecord(progress::Outcome::Stopped);
+    m_recording = false;
+    finishRetries();
+    if (!m_givenRunning)
+        return;
+    m_given.clear();
+    m_givenRunning = false;
+}
+
 void CardLogic::returnClick()
 {
     if (!acceptsInput())
         return;
+    stopRecord();
     m_screen.digitsVisible = false;
     m_screen.testClockOn = false;
     m_screen.autoNewProbOn = false;
@@ -314,6 +464,7 @@ void CardLogic::returnClick()
 
 void CardLogic::formUnload()
 {
+    stopRecord();
     m_screen.testClockOn = false;
     m_screen.autoNewProbOn = false;
     m_screen.windowVisible = false;

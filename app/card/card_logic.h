@@ -3,8 +3,10 @@
 // mirrored screen. The view forwards every event here and paints screen() afterwards.
 #include "card_screen.h"
 #include "card_test.h"
+#include "progress/progress_record.h"
 
 #include <string>
+#include <vector>
 
 namespace zorvix {
 
@@ -36,6 +38,15 @@ public:
 
     static std::string completionText(int problemCount);
 
+    // The next START runs these problems, in this order, as one test (the hardest facts);
+    // the test after it is drawn as usual again.
+    void practise(std::vector<CardEntry> problems);
+    bool practising() const { return !m_given.empty(); }
+    // Problems in the running test: the given ones, else the setup screen's count.
+    int problemCount() const;
+    // The count the completion dialog speaks of.
+    int dialogCount() const { return m_dialogCount; }
+
 private:
     bool acceptsInput() const;
     void runNextProblem();
@@ -44,10 +55,27 @@ private:
     void showFace(CardFace face);
     void requestAnswerFocus() { ++m_screen.answerFocusRequests; }
     void setAnswer(std::string text);
+    void showGiven();
+
+    // Recording: what the test asked and how each answer went, handed to the shell at the end.
+    void beginRecord();
+    void noteShown();
+    void noteAnswer(bool right, bool skipped);
+    void finishRecord(progress::Outcome outcome);
+    void finishRetries();
+    void stopRecord();
+    progress::ProblemRecord problemOnShow(bool right, bool skipped, bool retry) const;
 
     Shell& m_shell;
     CardTest m_test;
     CardScreen m_screen;
+    std::vector<CardEntry> m_given;
+    bool m_givenRunning = false;
+    bool m_recording = false;
+    progress::TestRecord m_record;
+    progress::TestRecord m_retries;
+    std::int64_t m_shownMs = 0;
+    int m_dialogCount = 0;
 };
 
 } // namespace zorvix

@@ -255,6 +255,11 @@ void CardWindow::build()
     resize(std::max(stored.width(), bounds.right() + 1 + margin), std::max(stored.height(), bounds.bottom() + 1 + margin));
 }
 
+void CardWindow::practise(std::vector<CardEntry> problems)
+{
+    forward([&] { m_logic.practise(std::move(problems)); });
+}
+
 template <class Handler> void CardWindow::forward(Handler handler)
 {
     handler();
@@ -336,7 +341,7 @@ void CardWindow::render()
             m_answer->setFocus();
     }
     if (s.dialogVisible && !m_dialog->isVisible()) {
-        const QString count = toQString(writeNumber(m_shell.state().settings.problemCount));
+        const QString count = toQString(writeNumber(m_logic.dialogCount()));
         m_dialog->setText(i18n::composed(i18n::kCompletion, QT_TRANSLATE_NOOP("Dialog", "Nice Job!!  %1 out of %2!!"),
                                          {count, count}, toQString(s.dialogText)));
         m_dialog->show();

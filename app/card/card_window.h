@@ -26,6 +26,8 @@ public:
     ~CardWindow() override;
 
     const CardLogic& logic() const { return m_logic; }
+    // The next START runs these problems as one test.
+    void practise(std::vector<CardEntry> problems);
     CompletionDialog* completionDialog() const { return m_dialog; }
     // The last result announced to assistive technology ("right", "wrong") and how many so far.
     const QString& lastAnnouncement() const { return m_status; }

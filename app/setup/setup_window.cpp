@@ -3,6 +3,7 @@
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
+#include "progress/progress_menu.h"
 #include "settings/shell.h"
 #include "setup/about_box.h"
 #include "setup/help_page.h"
@@ -347,6 +348,8 @@ void SetupWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, page] { showHelpPage(page, this); });
     }
     connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this, [this] { showAboutBox(this); });
+
+    progress::addProgressMenu(m_menuBar, m_shell, this);
 }
 
 void SetupWindow::connectEvents()

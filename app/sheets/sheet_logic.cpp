@@ -1,6 +1,7 @@
 #include "sheet_logic.h"
 
 #include "common/number.h"
+#include "progress/progress_record.h"
 #include "settings/shell.h"
 
 #include <algorithm>
@@ -50,6 +51,8 @@ void SheetLogic::newProblems()
             slot.firstShown = slot.secondShown = slot.lineShown = false;
         }
     }
+    m_hasPage = true;
+    m_pageStartedMs = m_shell.wallClockMs();
     const std::vector<SheetSlot> page = generateSheet(SheetVariant::OnScreen, m_state, m_shell.random());
     for (std::size_t k = 0; k < page.size() && k < m_view.problems.size(); ++k) {
         SheetSlotView& slot = m_view.problems[k];
@@ -69,6 +72,42 @@ void SheetLogic::answerEdited(int slot, std::string text)
 }
 
 void SheetLogic::grade()
+{
+    gradePage();
+    record(false);
+}
+
+void SheetLogic::record(bool timeUp)
+{
+    if (!m_hasPage)
+        return;
+    progress::TestRecord r;
+    r.drill = progress::Drill::Page;
+    r.outcome = timeUp ? progress::Outcome::TimeUp : progress::Outcome::Graded;
+    progress::takeSettings(r, m_state.settings);
+    r.startedMs = m_pageStartedMs;
+    r.endedMs = m_shell.wallClockMs();
+    r.elapsedSeconds = m_state.elapsedSeconds;
+    const int used = usedSlots();
+    for (int k = 0; k < used; ++k) {
+        const SheetSlotView& slot = m_view.problems[k];
+        progress::ProblemRecord p;
+        p.first = readNumber(slot.first);
+        p.second = readNumber(slot.second);
+        p.sign = slot.sign;
+        p.answer = slot.answer;
+        p.right = slot.answerColour == kRightGreen;
+        p.skipped = slot.answer.empty(); // left blank: not attempted
+        r.right += p.right ? 1 : 0;
+        r.tries += p.skipped ? 0 : 1;
+        r.skipped += p.skipped ? 1 : 0;
+        r.missed += !p.right && !p.skipped ? 1 : 0;
+        r.problems.push_back(std::move(p));
+    }
+    m_shell.record(r);
+}
+
+void SheetLogic::gradePage()
 {
     m_view.clockRunning = false;
     m_view.newProblemsEnabled = true;
@@ -145,7 +184,8 @@ void SheetLogic::tick()
         m_view.clockRunning = false;
         m_view.barColour = kWrongRed;
         m_view.barShown = true;
-        grade();
+        gradePage();
+        record(true);
         return;
     }
     elapsed += 0.5f;
@@ -161,6 +201,7 @@ void SheetLogic::trackClicked() { m_view.barShown = !m_view.barShown; }
 
 void SheetLogic::back()
 {
+    m_hasPage = false;
     m_view.newProblemsEnabled = true;
     // Every slot, not just this page's count: nothing of the page survives a Return.
     for (int k = 0; k < kOnScreenSlots; ++k) {

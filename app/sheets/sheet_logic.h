@@ -83,10 +83,14 @@ private:
     void MarkRight(int k);
     void MarkWrong(int k);
     void clearAnswer(int k);
+    void gradePage();
+    void record(bool timeUp);
 
     Shell& m_shell;
     DrillState& m_state;
     SheetView m_view;
+    bool m_hasPage = false;     // a page was drawn since the window last went back
+    std::int64_t m_pageStartedMs = 0;
 };
 
 } // namespace zorvix

@@ -1,7 +1,10 @@
 #pragma once
 // A stand-in for the program around the card window: counts what the window asks of it.
 #include "common/random_source.h"
+#include "progress/progress_record.h"
 #include "settings/shell.h"
+
+#include <vector>
 
 namespace zorvix::testing {
 
@@ -19,6 +22,8 @@ public:
     void hideSetup() override { ++setupHidden; }
     void showDrill(TestMethod) override {}
     void endProgram() override { ++ended; }
+    void record(const progress::TestRecord& record) override { records.push_back(record); }
+    std::int64_t wallClockMs() override { return clockMs; }
 
     DrillSettings& settings() { return m_state.settings; }
     ScriptedRandom& scripted() { return m_scripted; }
@@ -27,6 +32,8 @@ public:
     int setupShown = 0;
     int setupHidden = 0;
     int ended = 0;
+    std::vector<progress::TestRecord> records;
+    std::int64_t clockMs = 1'000'000;
 
 private:
     DrillState m_state;

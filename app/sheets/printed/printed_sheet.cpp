@@ -2,6 +2,7 @@
 
 #include "common/number.h"
 #include "common/random_source.h"
+#include "progress/progress_record.h"
 #include "settings/shell.h"
 
 #include <cmath>
@@ -132,10 +133,33 @@ void PrintedSheet::returnToSetup()
 
 void PrintedSheet::close() { m_shell.endProgram(); }
 
+void PrintedSheet::record(PrintedSheetHost::PrintJob job)
+{
+    progress::TestRecord r;
+    r.drill = progress::Drill::Printed;
+    r.outcome = job == PrintedSheetHost::PrintJob::Worksheet ? progress::Outcome::Printed : progress::Outcome::KeyPrinted;
+    progress::takeSettings(r, m_shell.state().settings);
+    r.startedMs = r.endedMs = m_shell.wallClockMs();
+    for (const PrintedSlotView& slot : m_view.problems) {
+        if (slot.problem.sign.empty())
+            continue;
+        progress::ProblemRecord p;
+        p.first = readNumber(slot.problem.first);
+        p.second = readNumber(slot.problem.second);
+        p.sign = slot.problem.sign;
+        if (job == PrintedSheetHost::PrintJob::AnswerKey)
+            p.answer = slot.answer;
+        r.problems.push_back(std::move(p));
+    }
+    m_shell.record(r);
+}
+
 bool PrintedSheet::printCapturedPage(PrintedSheetHost::PrintJob job)
 {
-    if (m_host.printPage(job))
+    if (m_host.printPage(job)) {
+        record(job);
         return true;
+    }
     m_host.reportPrinterUnavailable();
     hideWindowShowSetup();
     return false;

@@ -95,6 +95,7 @@ public:
 private:
     bool printCapturedPage(PrintedSheetHost::PrintJob job);
     void hideWindowShowSetup();
+    void record(PrintedSheetHost::PrintJob job);
 
     Shell& m_shell;
     PrintedSheetHost& m_host;

@@ -1,4 +1,5 @@
 // The on-screen worksheet's rules, driven without a window: scripted draws, explicit ticks.
+#include "common/number.h"
 #include "fake_shell.h"
 #include "sheets/sheet_logic.h"
 #include "test_names.h"
@@ -345,6 +346,53 @@ TEST_F(SheetFixture, closingEndsTheProgram)
     logic.close();
     EXPECT_EQ(shell.ended, 1);
     EXPECT_EQ(shell.setupShown, 0);
+}
+
+// ---- what a graded page hands over for the progress record ----
+
+TEST_F(SheetFixture, eachGradingRecordsThePageWithEverySlotsAnswer)
+{
+    shell.clockMs = 1000;
+    page(0, 3, {digit(2), digit(3), digit(4), digit(5), digit(6), digit(7)});
+    logic.answerEdited(0, writeNumber(readNumber(slot(0).first) + readNumber(slot(0).second)));
+    logic.answerEdited(1, "99");
+    shell.clockMs = 31'000;
+    logic.grade();
+    ASSERT_EQ(shell.records.size(), 1u);
+    const progress::TestRecord& r = shell.records[0];
+    EXPECT_EQ(r.drill, progress::Drill::Page);
+    EXPECT_EQ(r.outcome, progress::Outcome::Graded);
+    EXPECT_EQ(r.startedMs, 1000);
+    EXPECT_EQ(r.endedMs, 31'000);
+    EXPECT_EQ(r.problemCount, 3);
+    ASSERT_EQ(r.problems.size(), 3u);
+    EXPECT_TRUE(r.problems[0].right);
+    EXPECT_EQ(r.problems[1].answer, "99");
+    EXPECT_FALSE(r.problems[1].right);
+    EXPECT_FALSE(r.problems[1].skipped);
+    EXPECT_TRUE(r.problems[2].skipped);
+    EXPECT_EQ(r.right, 1);
+    EXPECT_EQ(r.tries, 2);
+    EXPECT_EQ(r.missed, 1);
+    EXPECT_EQ(r.skipped, 1);
+    EXPECT_EQ(r.problems[0].sign, "+");
+
+    logic.grade(); // graded again: recorded again
+    EXPECT_EQ(shell.records.size(), 2u);
+}
+
+TEST_F(SheetFixture, timeUpRecordsThePageAsTimeUpAndNoPageRecordsNothing)
+{
+    logic.grade();
+    EXPECT_TRUE(shell.records.empty()) << "nothing on the page yet";
+    shell.m_state.settings.timeLimitMinutes = 1;
+    page(3, 2, {digit(2), digit(3), digit(4), digit(5)});
+    ticks(200);
+    ASSERT_EQ(shell.records.size(), 1u);
+    EXPECT_EQ(shell.records[0].outcome, progress::Outcome::TimeUp);
+    logic.back();
+    logic.grade();
+    EXPECT_EQ(shell.records.size(), 1u);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include "common/number.h"
 #include "common/random_source.h"
+#include "progress/progress_record.h"
 #include "settings/shell.h"
 
 #include "test_names.h"
@@ -126,8 +127,10 @@ public:
     void hideSetup() override { setupShown = false; }
     void showDrill(TestMethod) override {}
     void endProgram() override { ++ends; }
+    void record(const progress::TestRecord& record) override { records.push_back(record); }
 
     DrillState m_state;
+    std::vector<progress::TestRecord> records;
     ScriptedRandom m_random{{0.1, 0.7, 0.35, 0.9, 0.5, 0.25, 0.05, 0.6, 0.8}};
     bool setupShown = true;
     int setupShows = 0;
@@ -299,6 +302,31 @@ TEST_F(PrintedSheetFlow, closingEndsTheProgram)
 {
     sheet.close();
     EXPECT_EQ(shell.ends, 1);
+}
+
+TEST_F(PrintedSheetFlow, aPrintedPageAndItsKeyAreRecordedWithTheSettings)
+{
+    shell.m_state.settings.testType = static_cast<int16_t>(TestType::Multiply);
+    sheet.activate();
+    ASSERT_EQ(shell.records.size(), 1u);
+    EXPECT_EQ(shell.records[0].drill, progress::Drill::Printed);
+    EXPECT_EQ(shell.records[0].outcome, progress::Outcome::Printed);
+    EXPECT_EQ(shell.records[0].testType, 3);
+    EXPECT_EQ(shell.records[0].problemCount, 40);
+    ASSERT_EQ(shell.records[0].problems.size(), 40u);
+    EXPECT_EQ(shell.records[0].problems[0].answer, "");
+    sheet.printAnswers();
+    ASSERT_EQ(shell.records.size(), 2u);
+    EXPECT_EQ(shell.records[1].outcome, progress::Outcome::KeyPrinted);
+    const progress::ProblemRecord& first = shell.records[1].problems[0];
+    EXPECT_EQ(first.answer, writeNumber(first.first * first.second));
+}
+
+TEST_F(PrintedSheetFlow, aFailedPrintRecordsNothing)
+{
+    host.printerWorks = false;
+    sheet.activate();
+    EXPECT_TRUE(shell.records.empty());
 }
 
 } // namespace

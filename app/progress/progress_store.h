@@ -1,0 +1,77 @@
+#pragma once
+// The progress store on Qt SQL: writes finished records, each in one transaction, and reads
+// them back for the Progress window. The engine is chosen by the dialect; the SQL here is
+// what every engine the store runs on accepts. One store is one connection: use it from the
+// thread that opened it.
+#include "progress_record.h"
+#include "store_dialect.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <limits>
+#include <memory>
+#include <optional>
+
+namespace zorvix::progress {
+
+// Which records to read: one child or all, and a period of end times.
+struct RecordFilter {
+    std::optional<std::string> profile;
+    std::int64_t sinceMs = std::numeric_limits<std::int64_t>::min();
+    std::int64_t beforeMs = std::numeric_limits<std::int64_t>::max();
+};
+
+class ProgressStore final {
+public:
+    static constexpr int kSchemaVersion = 1;
+
+    ProgressStore(std::unique_ptr<StoreDialect> dialect, QString location);
+    ~ProgressStore();
+    ProgressStore(const ProgressStore&) = delete;
+    ProgressStore& operator=(const ProgressStore&) = delete;
+
+    // The per-user SQLite file.
+    static QString defaultLocation();
+
+    // Opens (making the folder, the file and the schema as needed). A damaged file is moved
+    // aside and a fresh one started; fullCheck runs the engine's integrity check first.
+    bool open(bool fullCheck = false);
+    bool isOpen() const { return m_open; }
+    void close();
+    // What is wrong when open or a write failed; empty when all is well.
+    const QString& error() const { return m_error; }
+    // Where a damaged file went, when open moved one aside.
+    const QString& movedAside() const { return m_movedAside; }
+    const QString& location() const { return m_location; }
+
+    // One transaction; false (and error()) when nothing was written.
+    bool write(const TestRecord& record);
+
+    std::vector<TestRecord> records(const RecordFilter& filter, bool withProblems) const;
+    // Missed problems (wrong answers, not skips) grouped by fact: the most missed first, ties
+    // by the latest miss, then by the fact itself.
+    std::vector<FactCount> hardestFacts(const RecordFilter& filter, int limit) const;
+    std::size_t testCount(const RecordFilter& filter) const;
+    // Forgets the records of one child, or everybody's.
+    bool forget(const std::optional<std::string>& profile);
+    bool renameProfile(const std::string& from, const std::string& to);
+
+    QSqlDatabase database() const;
+
+private:
+    bool openOnce(bool fullCheck, bool* damaged);
+    bool migrate(bool* damaged);
+    void fail(const QString& what, const QString& why);
+    QString filterSql(const RecordFilter& filter, const QString& tests) const;
+
+    std::unique_ptr<StoreDialect> m_dialect;
+    QString m_location;
+    QString m_connection;
+    QString m_error;
+    QString m_movedAside;
+    bool m_open = false;
+    struct Prepared;
+    std::unique_ptr<Prepared> m_prepared;
+};
+
+} // namespace zorvix::progress

@@ -1,0 +1,14 @@
+#include "store_children.h"
+
+#include <QCoreApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const int child = zorvix::progress::testing::runChild(QCoreApplication::arguments());
+    if (child >= 0)
+        return child;
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
