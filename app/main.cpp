@@ -1,11 +1,18 @@
 #include "i18n/accessible_roles.h"
 #include "i18n/translation.h"
 #include "program.h"
+#include "worksheet_command.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Worksheets from the command line run without a window; anything else starts the windows.
+    if (zorvix::worksheetCommandRequested(arguments))
+        return zorvix::worksheetCommandMain(argc, argv);
     QApplication app(argc, argv);
     zorvix::i18n::installTranslation(app, QLocale::system(), zorvix::i18n::translationDirs());
     zorvix::i18n::installAccessibleRoles();

@@ -20,6 +20,23 @@ double ClockRandom::next()
     return static_cast<double>(m_engine() >> 11) * 0x1.0p-53;
 }
 
+SeededRandom::SeededRandom(std::uint64_t seed)
+    : m_seed(seed)
+{
+    m_engine.seed(seed);
+}
+
+void SeededRandom::reseed()
+{
+    // splitmix64 of seed and count: neighbouring seeds and counts give unrelated streams.
+    std::uint64_t z = m_seed + (++m_reseeds) * 0x9E3779B97F4A7C15ull;
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    m_engine.seed(z ^ (z >> 31));
+}
+
+double SeededRandom::next() { return static_cast<double>(m_engine() >> 11) * 0x1.0p-53; }
+
 ScriptedRandom::ScriptedRandom(std::vector<double> values)
     : m_values(std::move(values))
 {

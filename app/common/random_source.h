@@ -25,6 +25,20 @@ private:
     std::uint64_t m_reseeds = 0;
 };
 
+// Reproducible: the same seed gives the same values, reseeds included. Each reseed moves to the
+// next stream derived from the seed, so sheets drawn one after another still differ.
+class SeededRandom final : public RandomSource {
+public:
+    explicit SeededRandom(std::uint64_t seed);
+    void reseed() override;
+    double next() override;
+
+private:
+    std::mt19937_64 m_engine;
+    std::uint64_t m_seed;
+    std::uint64_t m_reseeds = 0;
+};
+
 // Plays back the given values in order, then starts again from the first; an empty script
 // gives 0. Reseeding does not restart the script, so a test scripts the whole run.
 class ScriptedRandom final : public RandomSource {

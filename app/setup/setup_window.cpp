@@ -7,6 +7,7 @@
 #include "settings/shell.h"
 #include "setup/about_box.h"
 #include "setup/help_page.h"
+#include "setup/save_worksheets.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -238,6 +239,8 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
 
 SetupWindow::~SetupWindow() = default;
 
+void SetupWindow::setWorksheetDialogs(std::unique_ptr<WorksheetDialogs> dialogs) { m_worksheetDialogs = std::move(dialogs); }
+
 DrillSettings& SetupWindow::settings() { return m_shell.state().settings; }
 
 void SetupWindow::buildControls()
@@ -336,6 +339,11 @@ void SetupWindow::buildMenus()
     connect(item(file, "mnuMaximize", QT_TRANSLATE_NOOP("Form1", "Ma&ximize")), &QAction::triggered, this, [this] { showMaximized(); });
     connect(item(file, "mnuMinimize", QT_TRANSLATE_NOOP("Form1", "&Minimize")), &QAction::triggered, this, [this] { showMinimized(); });
     connect(item(file, "mnuNormal", QT_TRANSLATE_NOOP("Form1", "&NormalWindow")), &QAction::triggered, this, [this] { showNormal(); });
+    connect(item(file, "mnuSaveWorksheets", QT_TRANSLATE_NOOP("Form1", "Save Worksheets as &PDF…")), &QAction::triggered, this, [this] {
+        if (!m_worksheetDialogs)
+            m_worksheetDialogs = standardWorksheetDialogs();
+        saveWorksheetsAsPdf(this, m_shell, *m_worksheetDialogs);
+    });
     connect(item(file, "mnuClose", QT_TRANSLATE_NOOP("Form1", "&Close")), &QAction::triggered, this, [this] { m_shell.endProgram(); });
 
     QMenu* help = m_menuBar->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&Help")));

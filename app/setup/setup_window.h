@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+#include <memory>
+
 class QButtonGroup;
 class QComboBox;
 class QLabel;
@@ -14,6 +16,7 @@ class QMenuBar;
 namespace zorvix {
 
 class Shell;
+class WorksheetDialogs;
 
 class SetupWindow final : public QWidget {
     Q_OBJECT
@@ -24,6 +27,8 @@ public:
     const SetupScreen& screen() const { return m_screen; }
     // The area below the menu bar that holds the stored layout.
     QWidget* clientArea() const { return m_client; }
+    // Tests answer the questions of "Save Worksheets as PDF…" themselves.
+    void setWorksheetDialogs(std::unique_ptr<WorksheetDialogs> dialogs);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -51,6 +56,7 @@ private:
     QComboBox* m_drill = nullptr;
     QLabel* m_label1 = nullptr;
     QLineEdit* m_text1 = nullptr;
+    std::unique_ptr<WorksheetDialogs> m_worksheetDialogs;
 };
 
 } // namespace zorvix

@@ -31,3 +31,26 @@ TEST(DrawFromRange, coversEveryWholeNumberOfTheRange)
     EXPECT_EQ(drawFromRange(low, -5, 11), -5);
     EXPECT_EQ(drawFromRange(high, -5, 11), 5);
 }
+
+TEST(SeededRandom, sameSeedSameValuesAcrossReseedsOtherSeedOtherValues)
+{
+    auto run = [](std::uint64_t seed) {
+        SeededRandom random(seed);
+        std::vector<double> values;
+        for (int sheet = 0; sheet < 3; ++sheet) {
+            random.reseed();
+            for (int i = 0; i < 4; ++i)
+                values.push_back(random.next());
+        }
+        return values;
+    };
+    const std::vector<double> first = run(7);
+    EXPECT_EQ(first, run(7));
+    EXPECT_NE(first, run(8));
+    // Each reseed starts another stream, not the same one again.
+    EXPECT_NE(std::vector<double>(first.begin(), first.begin() + 4), std::vector<double>(first.begin() + 4, first.begin() + 8));
+    for (double r : first) {
+        EXPECT_GE(r, 0.0);
+        EXPECT_LT(r, 1.0);
+    }
+}

@@ -446,7 +446,7 @@ TEST_F(Form1Test, menusInOrderWithTheirAccessKeys)
     QStringList file;
     for (QAction* a : top[0]->menu()->actions())
         file << a->text();
-    EXPECT_EQ(file, (QStringList{"Ma&ximize", "&Minimize", "&NormalWindow", "&Close"}));
+    EXPECT_EQ(file, (QStringList{"Ma&ximize", "&Minimize", "&NormalWindow", "Save Worksheets as &PDF…", "&Close"}));
     const auto help = top[1]->menu()->actions();
     ASSERT_EQ(help.size(), 2);
     EXPECT_EQ(help[0]->text(), "Contents");

@@ -68,6 +68,25 @@ std::string answerText(const SheetSlot& problem)
     return writeNumber(*result);
 }
 
+PrintedPageView printedPage(const std::vector<SheetSlot>& problems, bool answerKey)
+{
+    PrintedPageView view;
+    view.windowWidth = kPageWidthTwips;
+    view.windowHeight = kPageHeightTwips;
+    const std::vector<SlotPlacement> places = layOutPage(view.windowWidth);
+    for (std::size_t k = 0; k < view.problems.size(); ++k) {
+        PrintedSlotView& slot = view.problems[k];
+        // A short answer from the generator leaves the rest of the page blank, not stale.
+        slot.problem = k < problems.size() ? problems[k] : SheetSlot{};
+        slot.place = places[k];
+        slot.operandsShown = true;
+        slot.lineShown = true;
+        slot.answer = answerKey ? answerText(slot.problem) : std::string();
+        slot.answerShown = answerKey;
+    }
+    return view;
+}
+
 PrintedSheet::PrintedSheet(Shell& shell, PrintedSheetHost& host)
     : m_shell(shell)
     , m_host(host)
@@ -80,24 +99,11 @@ void PrintedSheet::activate()
         return;
     BusyScope busy(m_busy);
 
-    m_view.windowWidth = kPageWidthTwips;
-    m_view.windowHeight = kPageHeightTwips;
     m_shell.random().reseed();
     m_shell.hideSetup();
 
     const std::vector<SheetSlot> problems = generateSheet(SheetVariant::Printed, m_shell.state(), m_shell.random());
-    const std::vector<SlotPlacement> places = layOutPage(m_view.windowWidth);
-    for (std::size_t k = 0; k < m_view.problems.size(); ++k) {
-        PrintedSlotView& slot = m_view.problems[k];
-        // A short answer from the generator leaves the rest of the page blank, not stale.
-        slot.problem = k < problems.size() ? problems[k] : SheetSlot{};
-        slot.place = places[k];
-        slot.operandsShown = true;
-        slot.lineShown = true;
-        slot.answer.clear();
-        slot.answerShown = false;
-    }
-
+    m_view = printedPage(problems, false);
     m_view.windowVisible = true;
     m_host.render(m_view);
     m_host.letEventsRun();

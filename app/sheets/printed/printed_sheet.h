@@ -63,6 +63,11 @@ struct PrintedPageView {
     std::vector<PrintedSlotView> problems = std::vector<PrintedSlotView>(kPrintedSlots);
 };
 
+// A page as it goes to paper: the problems laid out on the letter page, every answer filled in
+// and shown on an answer key. Problems beyond the list leave their slots blank. The window and
+// the saved worksheets both build their pages here.
+PrintedPageView printedPage(const std::vector<SheetSlot>& problems, bool answerKey);
+
 // What the logic needs from the window around it.
 class PrintedSheetHost {
 public:

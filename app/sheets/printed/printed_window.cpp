@@ -2,17 +2,14 @@
 
 #include <algorithm>
 
-#include "common/qt/line_widget.h"
-#include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "page_painter.h"
+#include "page_panel.h"
 #include "settings/shell.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPageSize>
 #include <QPainter>
@@ -22,18 +19,11 @@
 #include <QScreen>
 #include <QShowEvent>
 
-// The pictures live in a static library; naming their init function keeps the linker from
-// dropping them.
-static void initPrintedResources() { Q_INIT_RESOURCE(printed); }
-
 namespace zorvix {
 
 namespace {
 constexpr double kButtonFontPoints = 15.75;
-constexpr double kSlotFontPoints = 15.75;
-constexpr int kRuleWidthPixels = 3;
 const char* const kCaption = QT_TRANSLATE_NOOP("Form4", "www.zorvix.example");
-const QString kDivideResource = QStringLiteral(":/printed/divide.svg");
 const char* const kPrinterMessage = QT_TRANSLATE_NOOP("Form4", "Printer is not available");
 
 QString trPrinted(const char* english) { return i18n::text(i18n::kPrinted, QString::fromUtf8(english)); }
@@ -50,23 +40,6 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
     return button;
 }
 
-QLabel* makeSlotLabel(QWidget* panel, const QString& name, int index, Qt::Alignment alignment)
-{
-    auto* label = new QLabel(panel);
-    label->setObjectName(arrayName(name, index));
-    label->setFont(tahomaBold(kSlotFontPoints));
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    setBackground(label, Qt::white);
-    setForeground(label, Qt::black);
-    label->hide();
-    return label;
-}
-
-void showIf(QWidget* widget, bool shown)
-{
-    if (widget->isVisibleTo(widget->parentWidget()) != shown)
-        widget->setVisible(shown);
-}
 } // namespace
 
 CapturedPage::CapturedPage(const QWidget& page, QWidget* parent)
@@ -88,7 +61,6 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     , m_sheet(shell, *this)
     , m_printerFactory(&PrintedSheetWindow::defaultPrinter)
 {
-    initPrintedResources();
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(trPrinted(kCaption));
     setBackground(this, Qt::white);
@@ -101,6 +73,8 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
 }
 
 PrintedSheetWindow::~PrintedSheetWindow() = default;
+
+QWidget* PrintedSheetWindow::pagePanel() const { return m_picture1; }
 
 void PrintedSheetWindow::setPrinterFactory(PrinterFactory factory) { m_printerFactory = std::move(factory); }
 
@@ -117,12 +91,7 @@ std::unique_ptr<QPrinter> PrintedSheetWindow::defaultPrinter()
 void PrintedSheetWindow::buildControls()
 {
     // The panel first, so the buttons stack above it: they sit on the window, not on the page.
-    m_picture1 = new QWidget(this);
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->setProperty("kind", QStringLiteral("picturebox"));
-    m_picture1->setFocusPolicy(Qt::StrongFocus);
-    setBackground(m_picture1, Qt::white);
-    placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    m_picture1 = new PagePanel(this);
 
     // The capture surface draws the page as it goes to paper; it is never shown over the panel.
     m_picture2 = new CapturedPage(*m_picture1, this);
@@ -134,33 +103,6 @@ void PrintedSheetWindow::buildControls()
     m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Answers")), 6720, QColor(255, 255, 0));
     connect(m_back, &QPushButton::clicked, this, [this] { m_sheet.returnToSetup(); });
     connect(m_answers, &QPushButton::clicked, this, [this] { m_sheet.printAnswers(); });
-
-    for (int k = 0; k < kPrintedSlots; ++k) {
-        SlotControls& c = m_slots[static_cast<std::size_t>(k)];
-        c.num1 = makeSlotLabel(m_picture1, QStringLiteral("num1"), k, Qt::AlignRight);
-        c.num2 = makeSlotLabel(m_picture1, QStringLiteral("num2"), k, Qt::AlignRight);
-        c.sign = makeSlotLabel(m_picture1, QStringLiteral("sign"), k, Qt::AlignHCenter);
-
-        c.image1 = new SvgPicture(kDivideResource, m_picture1);
-        c.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
-        c.image1->setAccessibleName(i18n::signName(QStringLiteral("/")));
-        setBackground(c.image1, Qt::white);
-        c.image1->hide();
-
-        c.line1 = new LineWidget(m_picture1);
-        c.line1->setObjectName(arrayName(QStringLiteral("Line1"), k));
-        c.line1->setBorderWidth(kRuleWidthPixels);
-        c.line1->hide();
-
-        c.answer = new QLineEdit(m_picture1);
-        c.answer->setObjectName(arrayName(QStringLiteral("answer"), k));
-        c.answer->setFont(tahomaBold(kSlotFontPoints));
-        c.answer->setReadOnly(true);
-        c.answer->setFocusPolicy(Qt::NoFocus);
-        c.answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setBackground(c.answer, Qt::white);
-        c.answer->hide();
-    }
 }
 
 void PrintedSheetWindow::fitWindow(double widthTwips, double heightTwips)
@@ -196,41 +138,8 @@ void PrintedSheetWindow::keepOnScreen(QSize size)
 void PrintedSheetWindow::render(const PrintedPageView& view)
 {
     fitWindow(view.windowWidth, view.windowHeight);
-    placeTwips(m_picture1, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    m_picture1->showPage(view);
     placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
-
-    for (std::size_t k = 0; k < m_slots.size() && k < view.problems.size(); ++k) {
-        const PrintedSlotView& s = view.problems[k];
-        const SlotPlacement& p = s.place;
-        const SlotControls& c = m_slots[k];
-
-        c.num1->setText(QString::fromStdString(s.problem.first));
-        placeTwips(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
-        showIf(c.num1, s.operandsShown);
-
-        c.num2->setText(QString::fromStdString(s.problem.second));
-        placeTwips(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
-        showIf(c.num2, s.operandsShown);
-
-        c.sign->setText(QString::fromStdString(s.problem.sign));
-        c.sign->setAccessibleName(i18n::signName(c.sign->text()));
-        c.answer->setAccessibleName(
-            i18n::text(i18n::kPrinted, QStringLiteral(QT_TRANSLATE_NOOP("Form4", "problem %1: %2 %3 %4")))
-                .arg(int(k) + 1)
-                .arg(c.num1->text(), i18n::signName(c.sign->text()), c.num2->text()));
-        placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
-        showIf(c.sign, s.problem.signShown);
-
-        placeTwips(c.image1, p.imageLeft, p.imageTop, kDivideWidth, kDivideHeight);
-        showIf(c.image1, s.problem.divisionSymbol);
-
-        c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
-        showIf(c.line1, s.lineShown);
-
-        c.answer->setText(QString::fromStdString(s.answer));
-        placeTwips(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
-        showIf(c.answer, s.answerShown);
-    }
 
     if (view.windowVisible != isVisible()) {
         setVisible(view.windowVisible);

@@ -6,20 +6,16 @@
 #include <QString>
 #include <QWidget>
 
-#include <array>
 #include <functional>
 #include <memory>
 
-class QLabel;
-class QLineEdit;
 class QPrinter;
 class QPushButton;
 
 namespace zorvix {
 
 class Shell;
-class LineWidget;
-class SvgPicture;
+class PagePanel;
 
 // Picture2: the capture surface. It draws the page panel exactly as it goes to paper, so
 // showing it shows the printed page; printing itself draws the panel straight to the printer.
@@ -52,7 +48,7 @@ public:
     static std::unique_ptr<QPrinter> defaultPrinter();
 
     const PrintedSheet& sheet() const { return m_sheet; }
-    QWidget* pagePanel() const { return m_picture1; }
+    QWidget* pagePanel() const;
     // Captures the page panel as it is shown and prints it on one letter page.
     bool printPage(PrintJob job) override;
     int pagesPrinted() const { return m_pagesPrinted; }
@@ -76,23 +72,13 @@ private:
     void fitWindow(double widthTwips, double heightTwips);
     void keepOnScreen(QSize size);
 
-    struct SlotControls {
-        QLabel* num1 = nullptr;
-        QLabel* num2 = nullptr;
-        QLabel* sign = nullptr;
-        SvgPicture* image1 = nullptr;
-        LineWidget* line1 = nullptr;
-        QLineEdit* answer = nullptr;
-    };
-
     PrintedSheet m_sheet;
     PrinterFactory m_printerFactory;
     MessagePresenter m_messagePresenter;
     QPushButton* m_back = nullptr;
     QPushButton* m_answers = nullptr;
-    QWidget* m_picture1 = nullptr;
+    PagePanel* m_picture1 = nullptr;
     CapturedPage* m_picture2 = nullptr;
-    std::array<SlotControls, kPrintedSlots> m_slots{};
     // Activation runs once per showing: coming back to the window from another program
     // must not print another page.
     bool m_activationPending = false;

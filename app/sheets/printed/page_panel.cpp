@@ -1,0 +1,118 @@
+#include "page_panel.h"
+
+#include "common/qt/line_widget.h"
+#include "common/qt/svg_picture.h"
+#include "common/qt/twips.h"
+#include "i18n/translation.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+// The pictures live in a static library; naming their init function keeps the linker from
+// dropping them.
+static void initPrintedResources() { Q_INIT_RESOURCE(printed); }
+
+namespace zorvix {
+
+namespace {
+constexpr double kSlotFontPoints = 15.75;
+constexpr int kRuleWidthPixels = 3;
+const QString kDivideResource = QStringLiteral(":/printed/divide.svg");
+
+QFont slotFont() { return layoutFont(QStringLiteral("Tahoma"), kSlotFontPoints, true); }
+
+QLabel* makeSlotLabel(QWidget* panel, const QString& name, int index, Qt::Alignment alignment)
+{
+    auto* label = new QLabel(panel);
+    label->setObjectName(arrayName(name, index));
+    label->setFont(slotFont());
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    setBackground(label, Qt::white);
+    setForeground(label, Qt::black);
+    label->hide();
+    return label;
+}
+
+void showIf(QWidget* widget, bool shown)
+{
+    if (widget->isVisibleTo(widget->parentWidget()) != shown)
+        widget->setVisible(shown);
+}
+} // namespace
+
+PagePanel::PagePanel(QWidget* parent)
+    : QWidget(parent)
+{
+    initPrintedResources();
+    setObjectName(QStringLiteral("Picture1"));
+    setProperty("kind", QStringLiteral("picturebox"));
+    setFocusPolicy(Qt::StrongFocus);
+    setBackground(this, Qt::white);
+    placeTwips(this, 0, 0, kPageWidthTwips, kPageHeightTwips);
+
+    for (int k = 0; k < kPrintedSlots; ++k) {
+        SlotControls& c = m_slots[static_cast<std::size_t>(k)];
+        c.num1 = makeSlotLabel(this, QStringLiteral("num1"), k, Qt::AlignRight);
+        c.num2 = makeSlotLabel(this, QStringLiteral("num2"), k, Qt::AlignRight);
+        c.sign = makeSlotLabel(this, QStringLiteral("sign"), k, Qt::AlignHCenter);
+
+        c.image1 = new SvgPicture(kDivideResource, this);
+        c.image1->setObjectName(arrayName(QStringLiteral("image1"), k));
+        c.image1->setAccessibleName(i18n::signName(QStringLiteral("/")));
+        setBackground(c.image1, Qt::white);
+        c.image1->hide();
+
+        c.line1 = new LineWidget(this);
+        c.line1->setObjectName(arrayName(QStringLiteral("Line1"), k));
+        c.line1->setBorderWidth(kRuleWidthPixels);
+        c.line1->hide();
+
+        c.answer = new QLineEdit(this);
+        c.answer->setObjectName(arrayName(QStringLiteral("answer"), k));
+        c.answer->setFont(slotFont());
+        c.answer->setReadOnly(true);
+        c.answer->setFocusPolicy(Qt::NoFocus);
+        c.answer->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setBackground(c.answer, Qt::white);
+        c.answer->hide();
+    }
+}
+
+void PagePanel::showPage(const PrintedPageView& view)
+{
+    placeTwips(this, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    for (std::size_t k = 0; k < m_slots.size() && k < view.problems.size(); ++k) {
+        const PrintedSlotView& s = view.problems[k];
+        const SlotPlacement& p = s.place;
+        const SlotControls& c = m_slots[k];
+
+        c.num1->setText(QString::fromStdString(s.problem.first));
+        placeTwips(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
+        showIf(c.num1, s.operandsShown);
+
+        c.num2->setText(QString::fromStdString(s.problem.second));
+        placeTwips(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
+        showIf(c.num2, s.operandsShown);
+
+        c.sign->setText(QString::fromStdString(s.problem.sign));
+        c.sign->setAccessibleName(i18n::signName(c.sign->text()));
+        c.answer->setAccessibleName(
+            i18n::text(i18n::kPrinted, QStringLiteral(QT_TRANSLATE_NOOP("Form4", "problem %1: %2 %3 %4")))
+                .arg(int(k) + 1)
+                .arg(c.num1->text(), i18n::signName(c.sign->text()), c.num2->text()));
+        placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
+        showIf(c.sign, s.problem.signShown);
+
+        placeTwips(c.image1, p.imageLeft, p.imageTop, kDivideWidth, kDivideHeight);
+        showIf(c.image1, s.problem.divisionSymbol);
+
+        c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
+        showIf(c.line1, s.lineShown);
+
+        c.answer->setText(QString::fromStdString(s.answer));
+        placeTwips(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
+        showIf(c.answer, s.answerShown);
+    }
+}
+
+} // namespace zorvix
