@@ -3,11 +3,17 @@
 #include "program.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    zorvix::i18n::installTranslation(app, QLocale::system(), zorvix::i18n::translationDirs());
+    QCommandLineParser parser;
+    zorvix::i18n::addLanguageOption(parser);
+    // Anything else on the command line is passed over, as it always was.
+    (void)parser.parse(QCoreApplication::arguments());
+    zorvix::i18n::installTranslation(app, zorvix::i18n::localeFor(zorvix::i18n::chosenLanguage(parser)),
+                                     zorvix::i18n::translationDirs());
     zorvix::i18n::installAccessibleRoles();
     zorvix::startProgram();
     return app.exec();

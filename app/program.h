@@ -25,6 +25,7 @@ public:
     void hideSetup() override;
     void showDrill(TestMethod method) override;
     void endProgram() override;
+    void languageChanged() override;
 
     // Tests script the randomness of every window.
     void setRandomSource(std::unique_ptr<RandomSource> random);

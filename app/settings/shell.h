@@ -18,6 +18,8 @@ public:
     virtual void showDrill(TestMethod method) = 0;
     // Closes every window and leaves the event loop.
     virtual void endProgram() = 0;
+    // Another language was installed: windows opened from now on show it.
+    virtual void languageChanged() {}
 };
 
 } // namespace zorvix

@@ -9,9 +9,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -338,6 +340,32 @@ void SetupWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, page] { showHelpPage(page, this); });
     }
     connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this, [this] { showAboutBox(this); });
+    buildLanguageMenu(help);
+}
+
+void SetupWindow::buildLanguageMenu(QMenu* help)
+{
+    QMenu* menu = help->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&Language")));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = i18n::rememberedLanguage();
+    auto choice = [&](const QString& code, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            i18n::rememberLanguage(code);
+            i18n::installTranslation(*QCoreApplication::instance(), i18n::localeFor(code), i18n::translationDirs());
+            m_shell.languageChanged();
+        });
+    };
+    choice(QString(), trSetup(QT_TRANSLATE_NOOP("Form1", "System")));
+    // Each language by its own name, so a child finds it without reading the current one.
+    choice(QStringLiteral("en"), QStringLiteral("English"));
+    for (const QString& code : i18n::shippedLanguages(i18n::translationDirs()))
+        choice(code, i18n::nativeName(code));
 }
 
 void SetupWindow::connectEvents()

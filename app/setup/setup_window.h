@@ -9,6 +9,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 
 namespace zorvix {
@@ -32,6 +33,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildLanguageMenu(QMenu* help);
     void connectEvents();
     void render();
     void carryOut(const SetupOutcome& outcome);
