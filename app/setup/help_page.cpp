@@ -1,5 +1,6 @@
 #include "help_page.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "setup/setup_resources.h"
@@ -101,6 +102,7 @@ HelpPage::HelpPage(int page, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(twipsToPixels(pageWidth), ok->geometry().bottom() + 1 + gap);
+    keepCaptionsFitted(this);
     ok->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "setup_window.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
@@ -226,6 +227,7 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
     connectEvents();
     setupLoad(settings(), m_screen);
     render();
+    keepCaptionsFitted(this);
 }
 
 SetupWindow::~SetupWindow() = default;

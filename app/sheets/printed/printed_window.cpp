@@ -4,6 +4,7 @@
 
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
+#include "common/qt/caption_fit.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "page_painter.h"
@@ -98,6 +99,7 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     };
     buildControls();
     fitWindow(kDesignWidthTwips, kDesignHeightTwips);
+    keepCaptionsFitted(this);
 }
 
 PrintedSheetWindow::~PrintedSheetWindow() = default;
