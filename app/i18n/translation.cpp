@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QPointer>
 #include <QSettings>
@@ -142,6 +143,14 @@ QStringList shippedLanguages(const QStringList& dirs)
 
 QString nativeName(const QString& code)
 {
+    // Qt names some languages after their country ("español de España"); a child looks for
+    // the plain name of the language.
+    static const QHash<QString, QString> plain{
+        {QStringLiteral("de"), QStringLiteral("Deutsch")},   {QStringLiteral("es"), QStringLiteral("Español")},
+        {QStringLiteral("fr"), QStringLiteral("Français")},  {QStringLiteral("it"), QStringLiteral("Italiano")},
+        {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")}};
+    if (const auto it = plain.constFind(code); it != plain.constEnd())
+        return *it;
     const QLocale locale(code);
     QString name = locale.nativeLanguageName();
     if (name.isEmpty())

@@ -258,7 +258,7 @@
     </message>
     <message>
         <source>Skipped</source>
-        <translation>Übersprungen</translation>
+        <translation>Später</translation>
     </message>
     <message>
         <source>CHECK</source>
@@ -266,7 +266,7 @@
     </message>
     <message>
         <source>SKIP</source>
-        <translation>ÜBERSPRINGEN</translation>
+        <translation>SPÄTER</translation>
     </message>
     <message>
         <source>MISSED PROBLEMS</source>

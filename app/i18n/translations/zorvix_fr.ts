@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>BOTH</source>
-        <translation>LES DEUX</translation>
+        <translation>LES 2</translation>
     </message>
     <message>
         <source>MULTIPLY</source>

@@ -51,7 +51,7 @@
     </message>
     <message>
         <source>BOTH</source>
-        <translation>TUTTE E DUE</translation>
+        <translation>LE DUE</translation>
     </message>
     <message>
         <source>MULTIPLY</source>

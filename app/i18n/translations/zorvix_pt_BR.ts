@@ -242,7 +242,7 @@
     </message>
     <message>
         <source>Type the answer, then press Enter to check it</source>
-        <translation>Digite a resposta e aperte a tecla de confirmar para conferir</translation>
+        <translation>Digite a resposta e aperte Enter para conferir</translation>
     </message>
     <message>
         <source>ERASE</source>
