@@ -3,6 +3,7 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QLibraryInfo>
@@ -122,6 +123,16 @@ bool installTranslation(QCoreApplication& app, const QLocale& locale, const QStr
 }
 
 QString installedLanguage() { return ownTranslator() ? installedCode() : QString(); }
+
+QString localizedResource(const QString& resource)
+{
+    const QString language = installedLanguage();
+    if (language.isEmpty())
+        return resource;
+    const int slash = resource.lastIndexOf(u'/');
+    const QString translated = resource.left(slash + 1) + language + resource.mid(slash);
+    return QFile::exists(translated) ? translated : resource;
+}
 
 QStringList shippedLanguages(const QStringList& dirs)
 {

@@ -45,6 +45,11 @@ bool installTranslation(QCoreApplication& app, const QLocale& locale, const QStr
 // while the texts are English.
 QString installedLanguage();
 
+// A resource in the installed language: the translation's own copy in a folder named after it
+// beside the English one (":/setup/help/de/setup_page.html" for ":/setup/help/setup_page.html"),
+// or the English resource where there is none.
+QString localizedResource(const QString& resource);
+
 // The languages a translation exists for in dirs, as codes ("de", "pt_BR"), sorted.
 QStringList shippedLanguages(const QStringList& dirs);
 

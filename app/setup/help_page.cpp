@@ -47,20 +47,6 @@ QString readText(const QString& resource)
     return QString::fromUtf8(file.readAll());
 }
 
-// A page's text in the installed language: each translation has its own copy beside the English
-// one (help/de/setup_page.html); a language without one reads the English page.
-QString pageText(const QString& resource)
-{
-    const QString language = i18n::installedLanguage();
-    if (!language.isEmpty()) {
-        const int slash = resource.lastIndexOf(u'/');
-        const QString translated = readText(resource.left(slash + 1) + language + resource.mid(slash));
-        if (!translated.isEmpty())
-            return translated;
-    }
-    return readText(resource);
-}
-
 } // namespace
 
 HelpPage::HelpPage(int page, QWidget* parent)
@@ -81,7 +67,8 @@ HelpPage::HelpPage(int page, QWidget* parent)
     m_text->setOpenLinks(false);
     // Where Tahoma or Verdana is missing the page still reads in a similar sans-serif face.
     m_text->document()->setDefaultFont(layoutFont(QString::fromUtf8(info.family), info.points));
-    m_text->setHtml(pageText(QString::fromUtf8(info.resource)));
+    // Each translation has its own copy of the page; a language without one reads the English.
+    m_text->setHtml(readText(i18n::localizedResource(QString::fromUtf8(info.resource))));
     placeTwips(m_text, margin, margin, pageWidth - 2 * margin, pageHeight - 3 * margin - buttonHeight);
 
     // A short page gets a shorter window; a long one keeps the full height and scrolls.

@@ -238,7 +238,8 @@ void SetupWindow::buildControls()
 {
     QWidget* c = m_client;
 
-    auto* image = new SvgPicture(QStringLiteral(":/setup/banner.svg"), c);
+    // The banner's subtitle is lettering too: each translation has its own banner.
+    auto* image = new SvgPicture(i18n::localizedResource(QStringLiteral(":/setup/banner.svg")), c);
     image->setObjectName(QStringLiteral("Image1"));
     placeTwips(image, 3240, 1200, 8820, 1275);
 

@@ -9,6 +9,7 @@
 #include "card/card_window.h"
 #include "card/completion_dialog.h"
 #include "common/qt/caption_fit.h"
+#include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "common/random_source.h"
 #include "i18n/pseudo_translator.h"
@@ -242,6 +243,11 @@ TEST_P(Translated, helpPagesAndTheAboutBoxSpeakTheLanguage)
         EXPECT_EQ(shown.toStdString(), expectedPage(code, files[page - 1]).toStdString());
         EXPECT_NE(help.windowTitle().toStdString(), englishTitles[page - 1]);
     }
+
+    // The banner's lettering too.
+    auto* banner = control<SvgPicture>(program->setupWindow(), QStringLiteral("Image1"));
+    ASSERT_NE(banner, nullptr);
+    EXPECT_EQ(banner->resource().toStdString(), QStringLiteral(":/setup/%1/banner.svg").arg(code).toStdString());
 
     AboutBox about(program->setupWindow());
     const QString description = control<QLabel>(&about, QStringLiteral("lblDescription"))->text();

@@ -237,6 +237,19 @@ TEST_P(Translation, everyHelpPageHasATranslatedCopy)
     }
 }
 
+// Lettering in pictures: the setup screen's banner has its subtitle in each language.
+TEST_P(Translation, theBannerHasItsOwnLettering)
+{
+    const QString banner = QStringLiteral("%1/resources/setup/banner.svg").arg(kSourceDir);
+    const QString translated = readFile(QStringLiteral("%1/resources/setup/%2/banner.svg").arg(kSourceDir, code()));
+    ASSERT_FALSE(translated.isEmpty()) << "no banner for " << GetParam().code;
+    EXPECT_NE(translated, readFile(banner));
+    const QString qrc = readFile(kSourceDir + QStringLiteral("/resources/setup.qrc"));
+    EXPECT_TRUE(qrc.contains(QStringLiteral("setup/%1/banner.svg").arg(code())));
+    for (const QString& page : helpPages())
+        EXPECT_TRUE(qrc.contains(QStringLiteral("setup/help/%1/%2").arg(code(), page))) << page.toStdString();
+}
+
 std::string languageName(const ::testing::TestParamInfo<Language>& info)
 {
     return info.param.code;
