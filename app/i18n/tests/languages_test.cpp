@@ -28,7 +28,6 @@
 #include <QMenu>
 #include <QPrinter>
 #include <QSettings>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -121,7 +120,12 @@ void closeNextModal()
 
 class Languages : public ::testing::TestWithParam<const char*> {
 protected:
-    static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
+    // Preferences of this run only, apart from any other test running beside it.
+    static void SetUpTestSuite()
+    {
+        static QTemporaryDir preferences;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, preferences.path());
+    }
 
     void SetUp() override
     {
@@ -390,6 +394,18 @@ TEST(CommandLine, readsTheLanguageBesideOtherOptions)
     EXPECT_EQ(i18n::chosenLanguage(parser).toStdString(), "pt_BR");
     EXPECT_EQ(parser.value(QStringLiteral("pdf")).toStdString(), "a.pdf");
     EXPECT_EQ(i18n::nativeName(QStringLiteral("pt_BR")).toStdString(), "Português (Brasil)");
+
+    // An option the program does not know does not cost the language (the program passes over it).
+    QCommandLineParser lenient;
+    i18n::addLanguageOption(lenient);
+    EXPECT_FALSE(lenient.parse({QStringLiteral("zorvix"), QStringLiteral("--later-option"), QStringLiteral("--lang"),
+                                QStringLiteral("it")}));
+    EXPECT_EQ(i18n::chosenLanguage(lenient).toStdString(), "it");
+
+    // A language nobody knows leaves the program English rather than half-translated.
+    EXPECT_FALSE(i18n::installTranslation(*QCoreApplication::instance(), i18n::localeFor(QStringLiteral("xx")),
+                                          i18n::translationDirs()));
+    EXPECT_EQ(i18n::installedLanguage().toStdString(), "");
     EXPECT_EQ(i18n::localeFor(QStringLiteral("pt_BR")).territory(), QLocale::Brazil);
 }
 
