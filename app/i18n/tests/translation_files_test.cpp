@@ -261,6 +261,7 @@ INSTANTIATE_TEST_SUITE_P(
         // "plus" and "minus" are how German children say the operations; "Version" is German too.
         Language{"de", {QStringLiteral("plus"), QStringLiteral("minus"), QStringLiteral("version"),
                         QStringLiteral("system")}},
+        // French words spelt as English ones: "place", "message", "tu passes", "minutes".
         Language{"fr", {QStringLiteral("plus"), QStringLiteral("version"), QStringLiteral("page"),
                         QStringLiteral("place"), QStringLiteral("message"), QStringLiteral("passes"),
                         QStringLiteral("minutes")}},
