@@ -197,6 +197,10 @@
         <source>System</source>
         <translation>System</translation>
     </message>
+    <message>
+        <source>Save Worksheets as &amp;PDF…</source>
+        <translation>Arbeitsblätter als &amp;PDF speichern…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -399,6 +403,213 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>New Child</source>
+        <translation>Neues Kind</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Vorname:</translation>
+    </message>
+    <message>
+        <source>That name is empty or already taken.</source>
+        <translation>Dieser Vorname fehlt oder ist schon vergeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Umbenennen…</translation>
+    </message>
+    <message>
+        <source>Rename Child</source>
+        <translation>Kind umbenennen</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Fortschritt</translation>
+    </message>
+    <message>
+        <source>Show &amp;Progress…</source>
+        <translation>&amp;Fortschritt anzeigen…</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Practising</source>
+        <translation>&amp;Wer übt</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Hardest Facts</source>
+        <translation>Die &amp;schwersten Aufgaben üben</translation>
+    </message>
+    <message>
+        <source>Practise Hardest Facts</source>
+        <translation>Die schwersten Aufgaben üben</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in the last 30 days.</source>
+        <translation>In den letzten 30 Tagen war nichts falsch.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>Als CSV &amp;exportieren…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Als CSV exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Progress…</source>
+        <translation>Den ganzen Fortschritt &amp;vergessen…</translation>
+    </message>
+    <message>
+        <source>Forget All Progress</source>
+        <translation>Den ganzen Fortschritt vergessen</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of every child? This cannot be undone.</source>
+        <translation>Alle gespeicherten Übungen aller Kinder vergessen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>, hardest facts</source>
+        <translation>, schwerste Aufgaben</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Übungsart</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Test type</source>
+        <translation>Rechenart</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Zahlenraum</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Richtig</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Aufgaben</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% richtig</translation>
+    </message>
+    <message>
+        <source>Per minute</source>
+        <translation>Pro Minute</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Aufgabe</translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation>So oft falsch</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation>&amp;Kind:</translation>
+    </message>
+    <message>
+        <source>All children</source>
+        <translation>Alle Kinder</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>&amp;Zeitraum:</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Problem with the progress file</source>
+        <translation>Fehler in der Fortschrittsdatei</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Zusammenfassung</translation>
+    </message>
+    <message>
+        <source>Percent right per test</source>
+        <translation>Prozent richtig je Übung</translation>
+    </message>
+    <message>
+        <source>Problems per minute</source>
+        <translation>Aufgaben pro Minute</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Hardest facts</source>
+        <translation>Schwerste Aufgaben</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Übungen</translation>
+    </message>
+    <message>
+        <source>&amp;Hardest facts</source>
+        <translation>&amp;Schwerste Aufgaben</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Records waiting to be written: %1</source>
+        <translation>Noch nicht gespeicherte Einträge: %1</translation>
+    </message>
+    <message>
+        <source>A damaged progress file was kept as %1 and a new one started.</source>
+        <translation>Eine beschädigte Fortschrittsdatei wurde als %1 aufbewahrt und eine neue begonnen.</translation>
+    </message>
+    <message>
+        <source>No tests in this period.</source>
+        <translation>Keine Übungen in diesem Zeitraum.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -422,6 +633,190 @@
     <message>
         <source>divided by</source>
         <translation>geteilt durch</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Mehr dazu mit &apos;%1 --help&apos;.</translation>
+    </message>
+    <message>
+        <source>Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.
+Without any of these options the program opens its windows.</source>
+        <translation>Schreibt Arbeitsblätter mit je 40 Aufgaben und ihrem Lösungsblatt in eine PDF-Datei.
+Ohne eine dieser Optionen öffnet das Programm seine Fenster.</translation>
+    </message>
+    <message>
+        <source>Number of worksheets, 1 to 200.</source>
+        <translation>Anzahl der Arbeitsblätter, 1 bis 200.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write; replaced only when complete.</source>
+        <translation>Die PDF-Datei, die entsteht; sie wird erst ersetzt, wenn sie fertig ist.</translation>
+    </message>
+    <message>
+        <source>Kind of problems: %1 (default add).</source>
+        <translation>Rechenart: %1 (sonst add).</translation>
+    </message>
+    <message>
+        <source>Low end of the range, -99 to 99 (default 0).</source>
+        <translation>Untere Grenze des Zahlenraums, -99 bis 99 (sonst 0).</translation>
+    </message>
+    <message>
+        <source>High end of the range, -99 to 99 (default 9).</source>
+        <translation>Obere Grenze des Zahlenraums, -99 bis 99 (sonst 9).</translation>
+    </message>
+    <message>
+        <source>A number to drill on, -99 to 99.</source>
+        <translation>Eine Zahl zum Üben, -99 bis 99.</translation>
+    </message>
+    <message>
+        <source>The number in every problem (default).</source>
+        <translation>Die Zahl in jeder Aufgabe (sonst so).</translation>
+    </message>
+    <message>
+        <source>The number in more problems, not all.</source>
+        <translation>Die Zahl in mehr Aufgaben, nicht in allen.</translation>
+    </message>
+    <message>
+        <source>Answer keys after-each worksheet (default) or all at-end.</source>
+        <translation>Lösungsblätter after-each (nach jedem Blatt, sonst so) oder at-end (alle am Ende).</translation>
+    </message>
+    <message>
+        <source>Paper: letter (default) or a4.</source>
+        <translation>Papier: letter (sonst) oder a4.</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws: the same seed gives the same file.</source>
+        <translation>Startwert des Zufalls: derselbe Startwert ergibt dieselbe Datei.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartete Angabe &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheets N is needed</source>
+        <translation>--worksheets N fehlt</translation>
+    </message>
+    <message>
+        <source>--worksheets must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--worksheets muss eine Zahl von %1 bis %2 sein, nicht &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--output FILE.pdf is needed</source>
+        <translation>--output FILE.pdf fehlt</translation>
+    </message>
+    <message>
+        <source>--type must be one of %1, not &apos;%2&apos;</source>
+        <translation>--type muss eines von %1 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from -99 to 99, not &apos;%2&apos;</source>
+        <translation>--%1 muss eine ganze Zahl von -99 bis 99 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--emphasis must be a whole number from -99 to 99, not &apos;%1&apos;</source>
+        <translation>--emphasis muss eine ganze Zahl von -99 bis 99 sein, nicht &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--every and --more go with --emphasis N</source>
+        <translation>--every und --more gehen nur mit --emphasis N</translation>
+    </message>
+    <message>
+        <source>--every and --more cannot both be given</source>
+        <translation>--every und --more gehen nicht zusammen</translation>
+    </message>
+    <message>
+        <source>--keys must be one of %1, not &apos;%2&apos;</source>
+        <translation>--keys muss eines von %1 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--paper must be one of %1, not &apos;%2&apos;</source>
+        <translation>--paper muss eines von %1 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--seed muss eine ganze Zahl von 0 bis %1 sein, nicht &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>%1: page %2 of %3</source>
+        <translation><byte value="xd"/>%1: Seite %2 von %3</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; %2 was not written
+</source>
+        <translation>%1: abgebrochen; %2 wurde nicht geschrieben
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2: %3
+</source>
+        <translation>%1: %2 kann nicht geschrieben werden: %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Save Worksheets as PDF</source>
+        <translation>Arbeitsblätter als PDF speichern</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving worksheets…</source>
+        <translation>Arbeitsblätter werden gespeichert…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The worksheets could not be saved as %1: %2</source>
+        <translation>Die Arbeitsblätter konnten nicht als %1 gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>After each worksheet</source>
+        <translation>Nach jedem Blatt</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Alle am Ende</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>US-Brief</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>&amp;Number of worksheets:</source>
+        <translation>&amp;Anzahl der Blätter:</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Lösungsblätter:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier:</translation>
+    </message>
+    <message>
+        <source>no worksheets to save</source>
+        <translation>keine Arbeitsblätter zum Speichern</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>Arbeitsblätter</translation>
+    </message>
+    <message>
+        <source>cannot start the PDF</source>
+        <translation>das PDF kann nicht beginnen</translation>
     </message>
 </context>
 <context>

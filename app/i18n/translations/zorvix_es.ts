@@ -197,6 +197,10 @@
         <source>System</source>
         <translation>Sistema</translation>
     </message>
+    <message>
+        <source>Save Worksheets as &amp;PDF…</source>
+        <translation>Guardar fichas en &amp;PDF…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -399,6 +403,213 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nuevo…</translation>
+    </message>
+    <message>
+        <source>New Child</source>
+        <translation>Nuevo niño</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nombre:</translation>
+    </message>
+    <message>
+        <source>That name is empty or already taken.</source>
+        <translation>Ese nombre está vacío o ya existe.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Cambiar nombre…</translation>
+    </message>
+    <message>
+        <source>Rename Child</source>
+        <translation>Cambiar el nombre</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progreso</translation>
+    </message>
+    <message>
+        <source>Show &amp;Progress…</source>
+        <translation>Ver el &amp;progreso…</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Practising</source>
+        <translation>&amp;Quién practica</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Hardest Facts</source>
+        <translation>Practicar las cuentas más &amp;difíciles</translation>
+    </message>
+    <message>
+        <source>Practise Hardest Facts</source>
+        <translation>Practicar las cuentas más difíciles</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in the last 30 days.</source>
+        <translation>No hubo ningún fallo en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exportar a CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar a CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Progress…</source>
+        <translation>&amp;Olvidar todo el progreso…</translation>
+    </message>
+    <message>
+        <source>Forget All Progress</source>
+        <translation>Olvidar todo el progreso</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of every child? This cannot be undone.</source>
+        <translation>¿Olvidar todas las pruebas guardadas de todos los niños? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>, hardest facts</source>
+        <translation>, cuentas más difíciles</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Niño</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Test type</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Rango</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Bien</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Problemas</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% bien</translation>
+    </message>
+    <message>
+        <source>Per minute</source>
+        <translation>Por minuto</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Problema</translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation>Fallos</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation>&amp;Niño:</translation>
+    </message>
+    <message>
+        <source>All children</source>
+        <translation>Todos los niños</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>P&amp;eriodo:</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Todo</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Problem with the progress file</source>
+        <translation>Problema con el archivo de progreso</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumen</translation>
+    </message>
+    <message>
+        <source>Percent right per test</source>
+        <translation>Porcentaje de aciertos por prueba</translation>
+    </message>
+    <message>
+        <source>Problems per minute</source>
+        <translation>Problemas por minuto</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Pruebas</translation>
+    </message>
+    <message>
+        <source>Hardest facts</source>
+        <translation>Cuentas más difíciles</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Pruebas</translation>
+    </message>
+    <message>
+        <source>&amp;Hardest facts</source>
+        <translation>Cuentas más &amp;difíciles</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>Records waiting to be written: %1</source>
+        <translation>Resultados aún sin guardar: %1</translation>
+    </message>
+    <message>
+        <source>A damaged progress file was kept as %1 and a new one started.</source>
+        <translation>Un archivo de progreso dañado se guardó como %1 y se empezó uno nuevo.</translation>
+    </message>
+    <message>
+        <source>No tests in this period.</source>
+        <translation>No hay pruebas en este periodo.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -422,6 +633,190 @@
     <message>
         <source>divided by</source>
         <translation>dividido entre</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Prueba &apos;%1 --help&apos; para saber más.</translation>
+    </message>
+    <message>
+        <source>Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.
+Without any of these options the program opens its windows.</source>
+        <translation>Escribe en un archivo PDF fichas de 40 problemas, cada una con sus soluciones.
+Sin ninguna de estas opciones, el programa abre sus ventanas.</translation>
+    </message>
+    <message>
+        <source>Number of worksheets, 1 to 200.</source>
+        <translation>Número de fichas, de 1 a 200.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write; replaced only when complete.</source>
+        <translation>El archivo PDF que se escribe; solo se reemplaza cuando está completo.</translation>
+    </message>
+    <message>
+        <source>Kind of problems: %1 (default add).</source>
+        <translation>Tipo de problemas: %1 (por defecto add).</translation>
+    </message>
+    <message>
+        <source>Low end of the range, -99 to 99 (default 0).</source>
+        <translation>Extremo inferior del rango, de -99 a 99 (por defecto 0).</translation>
+    </message>
+    <message>
+        <source>High end of the range, -99 to 99 (default 9).</source>
+        <translation>Extremo superior del rango, de -99 a 99 (por defecto 9).</translation>
+    </message>
+    <message>
+        <source>A number to drill on, -99 to 99.</source>
+        <translation>Un número para repasar, de -99 a 99.</translation>
+    </message>
+    <message>
+        <source>The number in every problem (default).</source>
+        <translation>El número en cada problema (por defecto).</translation>
+    </message>
+    <message>
+        <source>The number in more problems, not all.</source>
+        <translation>El número en más problemas, no en todos.</translation>
+    </message>
+    <message>
+        <source>Answer keys after-each worksheet (default) or all at-end.</source>
+        <translation>Soluciones after-each (tras cada ficha, por defecto) o at-end (todas al final).</translation>
+    </message>
+    <message>
+        <source>Paper: letter (default) or a4.</source>
+        <translation>Papel: letter (por defecto) o a4.</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws: the same seed gives the same file.</source>
+        <translation>Semilla del sorteo: la misma semilla da el mismo archivo.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheets N is needed</source>
+        <translation>falta --worksheets N</translation>
+    </message>
+    <message>
+        <source>--worksheets must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--worksheets debe ser un número de %1 a %2, no &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--output FILE.pdf is needed</source>
+        <translation>falta --output FILE.pdf</translation>
+    </message>
+    <message>
+        <source>--type must be one of %1, not &apos;%2&apos;</source>
+        <translation>--type debe ser uno de %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from -99 to 99, not &apos;%2&apos;</source>
+        <translation>--%1 debe ser un número entero de -99 a 99, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--emphasis must be a whole number from -99 to 99, not &apos;%1&apos;</source>
+        <translation>--emphasis debe ser un número entero de -99 a 99, no &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--every and --more go with --emphasis N</source>
+        <translation>--every y --more van con --emphasis N</translation>
+    </message>
+    <message>
+        <source>--every and --more cannot both be given</source>
+        <translation>--every y --more no pueden ir juntos</translation>
+    </message>
+    <message>
+        <source>--keys must be one of %1, not &apos;%2&apos;</source>
+        <translation>--keys debe ser uno de %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--paper must be one of %1, not &apos;%2&apos;</source>
+        <translation>--paper debe ser uno de %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--seed debe ser un número entero de 0 a %1, no &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>%1: page %2 of %3</source>
+        <translation><byte value="xd"/>%1: página %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; %2 was not written
+</source>
+        <translation>%1: interrumpido; %2 no se ha escrito
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2: %3
+</source>
+        <translation>%1: no se puede escribir %2: %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Save Worksheets as PDF</source>
+        <translation>Guardar fichas en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving worksheets…</source>
+        <translation>Guardando fichas…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The worksheets could not be saved as %1: %2</source>
+        <translation>No se pudieron guardar las fichas como %1: %2</translation>
+    </message>
+    <message>
+        <source>After each worksheet</source>
+        <translation>Después de cada ficha</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Todas al final</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>&amp;Number of worksheets:</source>
+        <translation>&amp;Número de fichas:</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Soluciones:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>no worksheets to save</source>
+        <translation>no hay fichas que guardar</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>Fichas</translation>
+    </message>
+    <message>
+        <source>cannot start the PDF</source>
+        <translation>no se puede empezar el PDF</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,10 @@
         <source>System</source>
         <translation>Système</translation>
     </message>
+    <message>
+        <source>Save Worksheets as &amp;PDF…</source>
+        <translation>Enregistrer les fiches en &amp;PDF…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -399,6 +403,213 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>New Child</source>
+        <translation>Nouvel enfant</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Prénom :</translation>
+    </message>
+    <message>
+        <source>That name is empty or already taken.</source>
+        <translation>Ce prénom est vide ou déjà pris.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renommer…</translation>
+    </message>
+    <message>
+        <source>Rename Child</source>
+        <translation>Renommer l’enfant</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progrès</translation>
+    </message>
+    <message>
+        <source>Show &amp;Progress…</source>
+        <translation>Voir les &amp;progrès…</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Practising</source>
+        <translation>&amp;Qui s’entraîne</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Hardest Facts</source>
+        <translation>S’entraîner aux calculs les plus &amp;durs</translation>
+    </message>
+    <message>
+        <source>Practise Hardest Facts</source>
+        <translation>S’entraîner aux calculs les plus durs</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in the last 30 days.</source>
+        <translation>Aucune erreur ces 30 derniers jours.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Progress…</source>
+        <translation>&amp;Oublier tous les progrès…</translation>
+    </message>
+    <message>
+        <source>Forget All Progress</source>
+        <translation>Oublier tous les progrès</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of every child? This cannot be undone.</source>
+        <translation>Oublier tous les exercices enregistrés de tous les enfants ? On ne pourra pas revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>, hardest facts</source>
+        <translation>, calculs les plus durs</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Enfant</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Façon</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Résultat</translation>
+    </message>
+    <message>
+        <source>Test type</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Nombres</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Justes</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Calculs</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% justes</translation>
+    </message>
+    <message>
+        <source>Per minute</source>
+        <translation>Par minute</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Calcul</translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation>Erreurs</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progrès</translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation>&amp;Enfant :</translation>
+    </message>
+    <message>
+        <source>All children</source>
+        <translation>Tous les enfants</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>&amp;Période :</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>7 derniers jours</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>30 derniers jours</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tout</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Problem with the progress file</source>
+        <translation>Problème avec le fichier des progrès</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Résumé</translation>
+    </message>
+    <message>
+        <source>Percent right per test</source>
+        <translation>Pourcentage de réponses justes par exercice</translation>
+    </message>
+    <message>
+        <source>Problems per minute</source>
+        <translation>Calculs par minute</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Hardest facts</source>
+        <translation>Calculs les plus durs</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>E&amp;xercices</translation>
+    </message>
+    <message>
+        <source>&amp;Hardest facts</source>
+        <translation>Calculs les plus &amp;durs</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>Records waiting to be written: %1</source>
+        <translation>Résultats en attente d’enregistrement : %1</translation>
+    </message>
+    <message>
+        <source>A damaged progress file was kept as %1 and a new one started.</source>
+        <translation>Un fichier des progrès abîmé a été gardé sous le nom %1 et un nouveau a été commencé.</translation>
+    </message>
+    <message>
+        <source>No tests in this period.</source>
+        <translation>Aucun exercice pendant cette période.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -422,6 +633,190 @@
     <message>
         <source>divided by</source>
         <translation>divisé par</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Essayez &apos;%1 --help&apos; pour en savoir plus.</translation>
+    </message>
+    <message>
+        <source>Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.
+Without any of these options the program opens its windows.</source>
+        <translation>Écrit dans un fichier PDF des fiches de 40 calculs, chacune avec son corrigé.
+Sans aucun de ces paramètres, le programme ouvre ses fenêtres.</translation>
+    </message>
+    <message>
+        <source>Number of worksheets, 1 to 200.</source>
+        <translation>Nombre de fiches, de 1 à 200.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write; replaced only when complete.</source>
+        <translation>Le fichier PDF à écrire ; il n’est remplacé qu’une fois terminé.</translation>
+    </message>
+    <message>
+        <source>Kind of problems: %1 (default add).</source>
+        <translation>Opération : %1 (par défaut add).</translation>
+    </message>
+    <message>
+        <source>Low end of the range, -99 to 99 (default 0).</source>
+        <translation>Début de l’intervalle, de -99 à 99 (par défaut 0).</translation>
+    </message>
+    <message>
+        <source>High end of the range, -99 to 99 (default 9).</source>
+        <translation>Fin de l’intervalle, de -99 à 99 (par défaut 9).</translation>
+    </message>
+    <message>
+        <source>A number to drill on, -99 to 99.</source>
+        <translation>Un nombre à revoir, de -99 à 99.</translation>
+    </message>
+    <message>
+        <source>The number in every problem (default).</source>
+        <translation>Le nombre dans chaque calcul (par défaut).</translation>
+    </message>
+    <message>
+        <source>The number in more problems, not all.</source>
+        <translation>Le nombre dans plus de calculs, pas dans tous.</translation>
+    </message>
+    <message>
+        <source>Answer keys after-each worksheet (default) or all at-end.</source>
+        <translation>Corrigés after-each (après chaque fiche, par défaut) ou at-end (tous à la fin).</translation>
+    </message>
+    <message>
+        <source>Paper: letter (default) or a4.</source>
+        <translation>Papier : letter (par défaut) ou a4.</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws: the same seed gives the same file.</source>
+        <translation>Graine du tirage au hasard : la même graine donne le même fichier.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>paramètre inattendu &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheets N is needed</source>
+        <translation>--worksheets N est obligatoire</translation>
+    </message>
+    <message>
+        <source>--worksheets must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--worksheets doit être un nombre de %1 à %2, pas &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--output FILE.pdf is needed</source>
+        <translation>--output FILE.pdf est obligatoire</translation>
+    </message>
+    <message>
+        <source>--type must be one of %1, not &apos;%2&apos;</source>
+        <translation>--type doit être l’un de %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from -99 to 99, not &apos;%2&apos;</source>
+        <translation>--%1 doit être un nombre entier de -99 à 99, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--emphasis must be a whole number from -99 to 99, not &apos;%1&apos;</source>
+        <translation>--emphasis doit être un nombre entier de -99 à 99, pas &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--every and --more go with --emphasis N</source>
+        <translation>--every et --more vont avec --emphasis N</translation>
+    </message>
+    <message>
+        <source>--every and --more cannot both be given</source>
+        <translation>--every et --more ne vont pas ensemble</translation>
+    </message>
+    <message>
+        <source>--keys must be one of %1, not &apos;%2&apos;</source>
+        <translation>--keys doit être l’un de %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--paper must be one of %1, not &apos;%2&apos;</source>
+        <translation>--paper doit être l’un de %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--seed doit être un nombre entier de 0 à %1, pas &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>%1: page %2 of %3</source>
+        <translation><byte value="xd"/>%1: page %2 sur %3</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; %2 was not written
+</source>
+        <translation>%1: interrompu ; %2 n’a pas été écrit
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2: %3
+</source>
+        <translation>%1: impossible d’écrire %2 : %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Save Worksheets as PDF</source>
+        <translation>Enregistrer les fiches en PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving worksheets…</source>
+        <translation>Enregistrement des fiches…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The worksheets could not be saved as %1: %2</source>
+        <translation>Les fiches n’ont pas pu être enregistrées sous %1 : %2</translation>
+    </message>
+    <message>
+        <source>After each worksheet</source>
+        <translation>Après chaque fiche</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Toutes à la fin</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettre US</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>&amp;Number of worksheets:</source>
+        <translation>&amp;Nombre de fiches :</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Corrigés :</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papier :</translation>
+    </message>
+    <message>
+        <source>no worksheets to save</source>
+        <translation>aucune fiche à enregistrer</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>Fiches</translation>
+    </message>
+    <message>
+        <source>cannot start the PDF</source>
+        <translation>impossible de commencer le PDF</translation>
     </message>
 </context>
 <context>

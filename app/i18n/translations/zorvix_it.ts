@@ -197,6 +197,10 @@
         <source>System</source>
         <translation>Sistema</translation>
     </message>
+    <message>
+        <source>Save Worksheets as &amp;PDF…</source>
+        <translation>Salva schede in &amp;PDF…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -399,6 +403,213 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nuovo…</translation>
+    </message>
+    <message>
+        <source>New Child</source>
+        <translation>Nuovo bambino</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>That name is empty or already taken.</source>
+        <translation>Il nome è vuoto o esiste già.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Rinomina…</translation>
+    </message>
+    <message>
+        <source>Rename Child</source>
+        <translation>Rinomina bambino</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progressi</translation>
+    </message>
+    <message>
+        <source>Show &amp;Progress…</source>
+        <translation>Mostra i &amp;progressi…</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Practising</source>
+        <translation>&amp;Chi si esercita</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Hardest Facts</source>
+        <translation>Esercitati sui calcoli più &amp;difficili</translation>
+    </message>
+    <message>
+        <source>Practise Hardest Facts</source>
+        <translation>Esercitati sui calcoli più difficili</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in the last 30 days.</source>
+        <translation>Nessun errore negli ultimi 30 giorni.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Esporta in CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Esporta in CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>File CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Progress…</source>
+        <translation>Dimentica &amp;tutti i progressi…</translation>
+    </message>
+    <message>
+        <source>Forget All Progress</source>
+        <translation>Dimentica tutti i progressi</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of every child? This cannot be undone.</source>
+        <translation>Dimenticare tutte le prove salvate di tutti i bambini? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>, hardest facts</source>
+        <translation>, calcoli più difficili</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Bambino</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Modalità</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Risultato</translation>
+    </message>
+    <message>
+        <source>Test type</source>
+        <translation>Operazione</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Intervallo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Giuste</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% giuste</translation>
+    </message>
+    <message>
+        <source>Per minute</source>
+        <translation>Al minuto</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation>Errori</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progressi</translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation>&amp;Bambino:</translation>
+    </message>
+    <message>
+        <source>All children</source>
+        <translation>Tutti i bambini</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>P&amp;eriodo:</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Ultimi 7 giorni</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Ultimi 30 giorni</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tutto</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Periodo</translation>
+    </message>
+    <message>
+        <source>Problem with the progress file</source>
+        <translation>Problema con il file dei progressi</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Riepilogo</translation>
+    </message>
+    <message>
+        <source>Percent right per test</source>
+        <translation>Percentuale di risposte giuste per prova</translation>
+    </message>
+    <message>
+        <source>Problems per minute</source>
+        <translation>Esercizi al minuto</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Prove</translation>
+    </message>
+    <message>
+        <source>Hardest facts</source>
+        <translation>Calcoli più difficili</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Prove</translation>
+    </message>
+    <message>
+        <source>&amp;Hardest facts</source>
+        <translation>Calcoli più &amp;difficili</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>Records waiting to be written: %1</source>
+        <translation>Risultati in attesa di salvataggio: %1</translation>
+    </message>
+    <message>
+        <source>A damaged progress file was kept as %1 and a new one started.</source>
+        <translation>Un file dei progressi danneggiato è stato conservato come %1 e ne è stato iniziato uno nuovo.</translation>
+    </message>
+    <message>
+        <source>No tests in this period.</source>
+        <translation>Nessuna prova in questo periodo.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -422,6 +633,190 @@
     <message>
         <source>divided by</source>
         <translation>diviso</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Prova &apos;%1 --help&apos; per saperne di più.</translation>
+    </message>
+    <message>
+        <source>Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.
+Without any of these options the program opens its windows.</source>
+        <translation>Scrive in un file PDF schede di 40 esercizi, ognuna con le sue soluzioni.
+Senza nessuna di queste opzioni il programma apre le sue finestre.</translation>
+    </message>
+    <message>
+        <source>Number of worksheets, 1 to 200.</source>
+        <translation>Numero di schede, da 1 a 200.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write; replaced only when complete.</source>
+        <translation>Il file PDF da scrivere; viene sostituito solo quando è completo.</translation>
+    </message>
+    <message>
+        <source>Kind of problems: %1 (default add).</source>
+        <translation>Tipo di esercizi: %1 (predefinito add).</translation>
+    </message>
+    <message>
+        <source>Low end of the range, -99 to 99 (default 0).</source>
+        <translation>Inizio dell’intervallo, da -99 a 99 (predefinito 0).</translation>
+    </message>
+    <message>
+        <source>High end of the range, -99 to 99 (default 9).</source>
+        <translation>Fine dell’intervallo, da -99 a 99 (predefinito 9).</translation>
+    </message>
+    <message>
+        <source>A number to drill on, -99 to 99.</source>
+        <translation>Un numero da ripassare, da -99 a 99.</translation>
+    </message>
+    <message>
+        <source>The number in every problem (default).</source>
+        <translation>Il numero in ogni esercizio (predefinito).</translation>
+    </message>
+    <message>
+        <source>The number in more problems, not all.</source>
+        <translation>Il numero in più esercizi, non in tutti.</translation>
+    </message>
+    <message>
+        <source>Answer keys after-each worksheet (default) or all at-end.</source>
+        <translation>Soluzioni after-each (dopo ogni scheda, predefinito) o at-end (tutte alla fine).</translation>
+    </message>
+    <message>
+        <source>Paper: letter (default) or a4.</source>
+        <translation>Carta: letter (predefinito) o a4.</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws: the same seed gives the same file.</source>
+        <translation>Seme dell’estrazione casuale: lo stesso seme dà lo stesso file.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheets N is needed</source>
+        <translation>manca --worksheets N</translation>
+    </message>
+    <message>
+        <source>--worksheets must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--worksheets deve essere un numero da %1 a %2, non &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--output FILE.pdf is needed</source>
+        <translation>manca --output FILE.pdf</translation>
+    </message>
+    <message>
+        <source>--type must be one of %1, not &apos;%2&apos;</source>
+        <translation>--type deve essere uno tra %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from -99 to 99, not &apos;%2&apos;</source>
+        <translation>--%1 deve essere un numero intero da -99 a 99, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--emphasis must be a whole number from -99 to 99, not &apos;%1&apos;</source>
+        <translation>--emphasis deve essere un numero intero da -99 a 99, non &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--every and --more go with --emphasis N</source>
+        <translation>--every e --more vanno con --emphasis N</translation>
+    </message>
+    <message>
+        <source>--every and --more cannot both be given</source>
+        <translation>--every e --more non possono stare insieme</translation>
+    </message>
+    <message>
+        <source>--keys must be one of %1, not &apos;%2&apos;</source>
+        <translation>--keys deve essere uno tra %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--paper must be one of %1, not &apos;%2&apos;</source>
+        <translation>--paper deve essere uno tra %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--seed deve essere un numero intero da 0 a %1, non &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>%1: page %2 of %3</source>
+        <translation><byte value="xd"/>%1: pagina %2 di %3</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; %2 was not written
+</source>
+        <translation>%1: interrotto; %2 non è stato scritto
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2: %3
+</source>
+        <translation>%1: impossibile scrivere %2: %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Save Worksheets as PDF</source>
+        <translation>Salva schede in PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving worksheets…</source>
+        <translation>Salvataggio delle schede…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>The worksheets could not be saved as %1: %2</source>
+        <translation>Non è stato possibile salvare le schede come %1: %2</translation>
+    </message>
+    <message>
+        <source>After each worksheet</source>
+        <translation>Dopo ogni scheda</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Tutte alla fine</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Lettera</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>&amp;Number of worksheets:</source>
+        <translation>&amp;Numero di schede:</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Soluzioni:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Carta:</translation>
+    </message>
+    <message>
+        <source>no worksheets to save</source>
+        <translation>nessuna scheda da salvare</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>Schede</translation>
+    </message>
+    <message>
+        <source>cannot start the PDF</source>
+        <translation>impossibile iniziare il PDF</translation>
     </message>
 </context>
 <context>

@@ -197,6 +197,10 @@
         <source>System</source>
         <translation>Sistema</translation>
     </message>
+    <message>
+        <source>Save Worksheets as &amp;PDF…</source>
+        <translation>Salvar folhas em &amp;PDF…</translation>
+    </message>
 </context>
 <context>
     <name>Form2</name>
@@ -399,6 +403,213 @@
     </message>
 </context>
 <context>
+    <name>Progress</name>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Novo…</translation>
+    </message>
+    <message>
+        <source>New Child</source>
+        <translation>Nova criança</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Nome:</translation>
+    </message>
+    <message>
+        <source>That name is empty or already taken.</source>
+        <translation>Esse nome está vazio ou já existe.</translation>
+    </message>
+    <message>
+        <source>&amp;Rename…</source>
+        <translation>&amp;Renomear…</translation>
+    </message>
+    <message>
+        <source>Rename Child</source>
+        <translation>Renomear criança</translation>
+    </message>
+    <message>
+        <source>&amp;Progress</source>
+        <translation>&amp;Progresso</translation>
+    </message>
+    <message>
+        <source>Show &amp;Progress…</source>
+        <translation>Ver o &amp;progresso…</translation>
+    </message>
+    <message>
+        <source>&amp;Who Is Practising</source>
+        <translation>&amp;Quem está praticando</translation>
+    </message>
+    <message>
+        <source>Practise &amp;Hardest Facts</source>
+        <translation>Praticar as contas mais &amp;difíceis</translation>
+    </message>
+    <message>
+        <source>Practise Hardest Facts</source>
+        <translation>Praticar as contas mais difíceis</translation>
+    </message>
+    <message>
+        <source>Nothing was missed in the last 30 days.</source>
+        <translation>Nenhum erro nos últimos 30 dias.</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV…</source>
+        <translation>&amp;Exportar para CSV…</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar para CSV</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>&amp;Forget All Progress…</source>
+        <translation>Esquecer &amp;todo o progresso…</translation>
+    </message>
+    <message>
+        <source>Forget All Progress</source>
+        <translation>Esquecer todo o progresso</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of every child? This cannot be undone.</source>
+        <translation>Esquecer todos os testes salvos de todas as crianças? Não dá para desfazer.</translation>
+    </message>
+    <message>
+        <source>, hardest facts</source>
+        <translation>, contas mais difíceis</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Fim</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation>Criança</translation>
+    </message>
+    <message>
+        <source>Drill</source>
+        <translation>Forma</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Resultado</translation>
+    </message>
+    <message>
+        <source>Test type</source>
+        <translation>Operação</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Faixa</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Certas</translation>
+    </message>
+    <message>
+        <source>Asked</source>
+        <translation>Contas</translation>
+    </message>
+    <message>
+        <source>% right</source>
+        <translation>% certas</translation>
+    </message>
+    <message>
+        <source>Per minute</source>
+        <translation>Por minuto</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>Conta</translation>
+    </message>
+    <message>
+        <source>Times missed</source>
+        <translation>Erros</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>&amp;Child:</source>
+        <translation>&amp;Criança:</translation>
+    </message>
+    <message>
+        <source>All children</source>
+        <translation>Todas as crianças</translation>
+    </message>
+    <message>
+        <source>P&amp;eriod:</source>
+        <translation>&amp;Período:</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Tudo</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Período</translation>
+    </message>
+    <message>
+        <source>Problem with the progress file</source>
+        <translation>Problema no arquivo de progresso</translation>
+    </message>
+    <message>
+        <source>Summary</source>
+        <translation>Resumo</translation>
+    </message>
+    <message>
+        <source>Percent right per test</source>
+        <translation>Porcentagem de acertos por teste</translation>
+    </message>
+    <message>
+        <source>Problems per minute</source>
+        <translation>Contas por minuto</translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation>Testes</translation>
+    </message>
+    <message>
+        <source>Hardest facts</source>
+        <translation>Contas mais difíceis</translation>
+    </message>
+    <message>
+        <source>&amp;Tests</source>
+        <translation>&amp;Testes</translation>
+    </message>
+    <message>
+        <source>&amp;Hardest facts</source>
+        <translation>Contas mais &amp;difíceis</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>Records waiting to be written: %1</source>
+        <translation>Resultados esperando para salvar: %1</translation>
+    </message>
+    <message>
+        <source>A damaged progress file was kept as %1 and a new one started.</source>
+        <translation>Um arquivo de progresso danificado foi guardado como %1 e um novo foi criado.</translation>
+    </message>
+    <message>
+        <source>No tests in this period.</source>
+        <translation>Nenhum teste neste período.</translation>
+    </message>
+</context>
+<context>
     <name>QLineEdit</name>
     <message>
         <source>&amp;Undo</source>
@@ -422,6 +633,190 @@
     <message>
         <source>divided by</source>
         <translation>dividido por</translation>
+    </message>
+</context>
+<context>
+    <name>WorksheetCommand</name>
+    <message>
+        <source>Try &apos;%1 --help&apos; for more.</source>
+        <translation>Veja &apos;%1 --help&apos; para saber mais.</translation>
+    </message>
+    <message>
+        <source>Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.
+Without any of these options the program opens its windows.</source>
+        <translation>Grava em um arquivo PDF folhas de 40 contas, cada uma com seu gabarito.
+Sem nenhuma destas opções, o programa abre suas janelas.</translation>
+    </message>
+    <message>
+        <source>Number of worksheets, 1 to 200.</source>
+        <translation>Número de folhas, de 1 a 200.</translation>
+    </message>
+    <message>
+        <source>The PDF file to write; replaced only when complete.</source>
+        <translation>O arquivo PDF a gravar; só é substituído quando estiver completo.</translation>
+    </message>
+    <message>
+        <source>Kind of problems: %1 (default add).</source>
+        <translation>Tipo de contas: %1 (padrão add).</translation>
+    </message>
+    <message>
+        <source>Low end of the range, -99 to 99 (default 0).</source>
+        <translation>Início da faixa, de -99 a 99 (padrão 0).</translation>
+    </message>
+    <message>
+        <source>High end of the range, -99 to 99 (default 9).</source>
+        <translation>Fim da faixa, de -99 a 99 (padrão 9).</translation>
+    </message>
+    <message>
+        <source>A number to drill on, -99 to 99.</source>
+        <translation>Um número para treinar, de -99 a 99.</translation>
+    </message>
+    <message>
+        <source>The number in every problem (default).</source>
+        <translation>O número em todas as contas (padrão).</translation>
+    </message>
+    <message>
+        <source>The number in more problems, not all.</source>
+        <translation>O número em mais contas, não em todas.</translation>
+    </message>
+    <message>
+        <source>Answer keys after-each worksheet (default) or all at-end.</source>
+        <translation>Gabaritos after-each (depois de cada folha, padrão) ou at-end (todos no fim).</translation>
+    </message>
+    <message>
+        <source>Paper: letter (default) or a4.</source>
+        <translation>Papel: letter (padrão) ou a4.</translation>
+    </message>
+    <message>
+        <source>Seed of the random draws: the same seed gives the same file.</source>
+        <translation>Semente do sorteio: a mesma semente gera o mesmo arquivo.</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--worksheets N is needed</source>
+        <translation>falta --worksheets N</translation>
+    </message>
+    <message>
+        <source>--worksheets must be a number from %1 to %2, not &apos;%3&apos;</source>
+        <translation>--worksheets deve ser um número de %1 a %2, não &apos;%3&apos;</translation>
+    </message>
+    <message>
+        <source>--output FILE.pdf is needed</source>
+        <translation>falta --output FILE.pdf</translation>
+    </message>
+    <message>
+        <source>--type must be one of %1, not &apos;%2&apos;</source>
+        <translation>--type deve ser um de %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--%1 must be a whole number from -99 to 99, not &apos;%2&apos;</source>
+        <translation>--%1 deve ser um número inteiro de -99 a 99, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--emphasis must be a whole number from -99 to 99, not &apos;%1&apos;</source>
+        <translation>--emphasis deve ser um número inteiro de -99 a 99, não &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>--every and --more go with --emphasis N</source>
+        <translation>--every e --more vão com --emphasis N</translation>
+    </message>
+    <message>
+        <source>--every and --more cannot both be given</source>
+        <translation>--every e --more não podem ser usados juntos</translation>
+    </message>
+    <message>
+        <source>--keys must be one of %1, not &apos;%2&apos;</source>
+        <translation>--keys deve ser um de %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--paper must be one of %1, not &apos;%2&apos;</source>
+        <translation>--paper deve ser um de %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>--seed must be a whole number from 0 to %1, not &apos;%2&apos;</source>
+        <translation>--seed deve ser um número inteiro de 0 a %1, não &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>%1: page %2 of %3</source>
+        <translation><byte value="xd"/>%1: página %2 de %3</translation>
+    </message>
+    <message>
+        <source>%1: interrupted; %2 was not written
+</source>
+        <translation>%1: interrompido; %2 não foi gravado
+</translation>
+    </message>
+    <message>
+        <source>%1: cannot write %2: %3
+</source>
+        <translation>%1: não foi possível gravar %2: %3
+</translation>
+    </message>
+</context>
+<context>
+    <name>Worksheets</name>
+    <message>
+        <source>Save Worksheets as PDF</source>
+        <translation>Salvar folhas em PDF</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Arquivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Saving worksheets…</source>
+        <translation>Salvando folhas…</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The worksheets could not be saved as %1: %2</source>
+        <translation>Não foi possível salvar as folhas como %1: %2</translation>
+    </message>
+    <message>
+        <source>After each worksheet</source>
+        <translation>Depois de cada folha</translation>
+    </message>
+    <message>
+        <source>All at the end</source>
+        <translation>Todos no fim</translation>
+    </message>
+    <message>
+        <source>Letter</source>
+        <translation>Carta</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>&amp;Number of worksheets:</source>
+        <translation>&amp;Número de folhas:</translation>
+    </message>
+    <message>
+        <source>Answer keys:</source>
+        <translation>Gabaritos:</translation>
+    </message>
+    <message>
+        <source>&amp;Paper:</source>
+        <translation>&amp;Papel:</translation>
+    </message>
+    <message>
+        <source>no worksheets to save</source>
+        <translation>nenhuma folha para salvar</translation>
+    </message>
+    <message>
+        <source>Worksheets</source>
+        <translation>Folhas de exercícios</translation>
+    </message>
+    <message>
+        <source>cannot start the PDF</source>
+        <translation>não foi possível começar o PDF</translation>
     </message>
 </context>
 <context>
