@@ -178,6 +178,9 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
         QStringLiteral("S"));
     for (const QCommandLineOption& option : {worksheets, output, type, from, to, emphasis, every, more, keys, paper, seed})
         parser.addOption(option);
+    // Read before this parser runs (the texts above are already in that language); taken here so
+    // it is no unknown option, and listed in the help.
+    i18n::addLanguageOption(parser);
 
     if (!parser.parse(arguments))
         return badInput(parser.errorText());
@@ -283,7 +286,13 @@ int worksheetCommandMain(int argc, char** argv)
     QApplication app(count, args.data());
     QCoreApplication::setApplicationName(QString::fromUtf8(programTitle));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(versionString));
-    i18n::installTranslation(app, QLocale::system(), i18n::translationDirs());
+    // The language first, so the help and every message are in it: --lang, else the one chosen
+    // in the menu, else the system's. Every other option is the command's own parser's business.
+    QCommandLineParser language;
+    language.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    i18n::addLanguageOption(language);
+    (void)language.parse(QCoreApplication::arguments());
+    i18n::installTranslation(app, i18n::localeFor(i18n::chosenLanguage(language)), i18n::translationDirs());
 
     const WorksheetCommand command = parseWorksheetCommand(QCoreApplication::arguments());
     if (!command.out.isEmpty())

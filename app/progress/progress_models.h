@@ -7,6 +7,14 @@
 
 namespace zorvix::progress {
 
+// The record's words as the window shows them: in the installed language, and exactly as the
+// record model writes them (testTypeName, outcomeName, drillName, summarySentence) in English.
+// The CSV export keeps the English ones.
+QString testTypeCaption(int testType);
+QString outcomeCaption(Outcome outcome);
+QString drillCaption(Drill drill);
+QString summaryCaption(const TypeSummary& summary, int periodDays);
+
 // Sorts by Qt::UserRole: numbers and times as numbers, not as their text.
 class TestsModel final : public QAbstractTableModel {
     Q_OBJECT

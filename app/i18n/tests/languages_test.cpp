@@ -16,8 +16,12 @@
 #include "i18n/translation.h"
 #include "layout_link.h"
 #include "offscreen_screens.h"
+#include "progress/progress_menu.h"
+#include "progress/progress_service.h"
+#include "progress/progress_window.h"
 #include "setup/about_box.h"
 #include "setup/help_page.h"
+#include "setup/save_worksheets.h"
 #include "setup/setup_window.h"
 #include "sheets/printed/printed_window.h"
 #include "sheets/sheet_window.h"
@@ -25,6 +29,7 @@
 #include <QAction>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QInputDialog>
 #include <QMenu>
 #include <QPrinter>
 #include <QSettings>
@@ -33,6 +38,8 @@
 #include <QTextDocument>
 #include <QTimer>
 #include <QWindow>
+
+#include <map>
 
 using namespace zorvix;
 using namespace zorvix::drive;
@@ -132,6 +139,7 @@ protected:
         i18n::rememberLanguage(QString());
         use(QString::fromUtf8(GetParam()));
         program = &startProgram();
+        program->setProgressLocation(progressDir.filePath(QStringLiteral("progress.sqlite")));
         program->setRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{0.45, 0.25, 0.85, 0.65, 0.1}));
         ASSERT_TRUE(activate(program->setupWindow()));
     }
@@ -157,6 +165,7 @@ protected:
     }
 
     i18n::PseudoTranslator pseudo;
+    QTemporaryDir progressDir;
     Program* program = nullptr;
 };
 
@@ -215,6 +224,25 @@ TEST_P(EveryWindow, noCaptionIsCutOffOnASmallOrALargeScreen)
         clipped << clippedOnBothScreens(help);
         help->close();
     }
+
+    // The windows of the File and Progress menus.
+    auto* progressWindow = new progress::ProgressWindow(*program->progress(), program->setupWindow());
+    progressWindow->setAttribute(Qt::WA_DeleteOnClose);
+    progressWindow->show();
+    clipped << clippedOnBothScreens(progressWindow);
+    progressWindow->close();
+    for (const auto kind : {progress::ProfileDialog::New, progress::ProfileDialog::Rename}) {
+        const std::unique_ptr<QInputDialog> name(
+            progress::profileNameDialog(kind, progress::ProgressService::defaultProfile(), program->setupWindow()));
+        name->show();
+        clipped << clippedOnBothScreens(name.get());
+        name->hide();
+    }
+    WorksheetBatchDialog worksheets(program->setupWindow());
+    worksheets.show();
+    clipped << clippedOnBothScreens(&worksheets);
+    worksheets.hide();
+
     clipped.removeDuplicates();
     EXPECT_TRUE(clipped.isEmpty()) << clipped.join(u'\n').toStdString();
 }
@@ -261,6 +289,50 @@ TEST_P(Translated, helpPagesAndTheAboutBoxSpeakTheLanguage)
     EXPECT_NE(control<QLabel>(&about, QStringLiteral("lblDisclaimer"))->text().toStdString(),
               "\u00A9 The Zorvix developers. Free for home and classroom use. Provided as is, without warranty of "
               "any kind.");
+}
+
+struct NewWindowTexts {
+    const char* progressMenu;
+    const char* progressTitle;
+    const char* noTests;
+    const char* close;
+    const char* worksheetsTitle;
+    const char* afterEach;
+    const char* newChild;
+};
+
+const std::map<std::string, NewWindowTexts> kNewWindowTexts{
+    {"de", {"&Fortschritt", "Fortschritt", "Keine Übungen in diesem Zeitraum.", "Schließen",
+            "Arbeitsblätter als PDF speichern", "Nach jedem Blatt", "Neues Kind"}},
+    {"fr", {"&Progrès", "Progrès", "Aucun exercice pendant cette période.", "Fermer", "Enregistrer les fiches en PDF",
+            "Après chaque fiche", "Nouvel enfant"}},
+    {"es", {"&Progreso", "Progreso", "No hay pruebas en este periodo.", "Cerrar", "Guardar fichas en PDF",
+            "Después de cada ficha", "Nuevo niño"}},
+    {"pt_BR", {"&Progresso", "Progresso", "Nenhum teste neste período.", "Fechar", "Salvar folhas em PDF",
+               "Depois de cada folha", "Nova criança"}},
+    {"it", {"&Progressi", "Progressi", "Nessuna prova in questo periodo.", "Chiudi", "Salva schede in PDF",
+            "Dopo ogni scheda", "Nuovo bambino"}},
+};
+
+TEST_P(Translated, theProgressWindowAndTheWorksheetsDialogSpeakTheLanguage)
+{
+    const NewWindowTexts& expected = kNewWindowTexts.at(GetParam());
+    QMenu* menu = program->setupWindow()->findChild<QMenu*>(QStringLiteral("mnuProgress"));
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu->title().toStdString(), expected.progressMenu);
+
+    progress::ProgressWindow window(*program->progress());
+    EXPECT_EQ(window.windowTitle().toStdString(), expected.progressTitle);
+    EXPECT_EQ(window.summaryText().toStdString(), expected.noTests);
+    EXPECT_EQ(control<QPushButton>(&window, QStringLiteral("cmdClose"))->text().toStdString(), expected.close);
+
+    const std::unique_ptr<QInputDialog> name(progress::profileNameDialog(progress::ProfileDialog::New, QString(), nullptr));
+    EXPECT_EQ(name->windowTitle().toStdString(), expected.newChild);
+
+    WorksheetBatchDialog worksheets;
+    EXPECT_EQ(worksheets.windowTitle().toStdString(), expected.worksheetsTitle);
+    EXPECT_EQ(control<QAbstractButton>(&worksheets, QStringLiteral("keysAfterEach"))->text().toStdString(),
+              expected.afterEach);
 }
 
 // What the card and the sheet show for the same draws: numbers and signs only.

@@ -608,6 +608,102 @@
         <source>No tests in this period.</source>
         <translation>Keine Übungen in diesem Zeitraum.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Plusrechnen</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Minusrechnen</translation>
+    </message>
+    <message>
+        <source>Addition and subtraction</source>
+        <translation>Plus und Minus</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Malrechnen</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Geteiltrechnen</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>Mal und Geteilt</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>fertig</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>Zeit um</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>abgebrochen</translation>
+    </message>
+    <message>
+        <source>graded</source>
+        <translation>bewertet</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>gedruckt</translation>
+    </message>
+    <message>
+        <source>key printed</source>
+        <translation>Lösungen gedruckt</translation>
+    </message>
+    <message>
+        <source>retried</source>
+        <translation>wiederholt</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>Blatt</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>Karten</translation>
+    </message>
+    <message>
+        <source>%1: 1 test</source>
+        <translation>%1: 1 Übung</translation>
+    </message>
+    <message>
+        <source>%1: %2 tests</source>
+        <translation>%1: %2 Übungen</translation>
+    </message>
+    <message>
+        <source>, %1 % right</source>
+        <translation>, %1 % richtig</translation>
+    </message>
+    <message>
+        <source> in the last day</source>
+        <translation> am letzten Tag</translation>
+    </message>
+    <message>
+        <source> in the last %1 days</source>
+        <translation> in den letzten %1 Tagen</translation>
+    </message>
+    <message>
+        <source>, up from %1 %</source>
+        <translation>, besser als vorher (%1 %)</translation>
+    </message>
+    <message>
+        <source>, down from %1 %</source>
+        <translation>, schlechter als vorher (%1 %)</translation>
+    </message>
+    <message>
+        <source>, as before</source>
+        <translation>, wie vorher</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

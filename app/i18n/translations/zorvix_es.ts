@@ -608,6 +608,102 @@
         <source>No tests in this period.</source>
         <translation>No hay pruebas en este periodo.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Sumas</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Restas</translation>
+    </message>
+    <message>
+        <source>Addition and subtraction</source>
+        <translation>Sumas y restas</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicaciones</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisiones</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>Multiplicaciones y divisiones</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminada</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>se acabó el tiempo</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>parada</translation>
+    </message>
+    <message>
+        <source>graded</source>
+        <translation>corregida</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>impresa</translation>
+    </message>
+    <message>
+        <source>key printed</source>
+        <translation>soluciones impresas</translation>
+    </message>
+    <message>
+        <source>retried</source>
+        <translation>repetida</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>hoja</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>tarjetas</translation>
+    </message>
+    <message>
+        <source>%1: 1 test</source>
+        <translation>%1: 1 prueba</translation>
+    </message>
+    <message>
+        <source>%1: %2 tests</source>
+        <translation>%1: %2 pruebas</translation>
+    </message>
+    <message>
+        <source>, %1 % right</source>
+        <translation>, %1 % de aciertos</translation>
+    </message>
+    <message>
+        <source> in the last day</source>
+        <translation> en el último día</translation>
+    </message>
+    <message>
+        <source> in the last %1 days</source>
+        <translation> en los últimos %1 días</translation>
+    </message>
+    <message>
+        <source>, up from %1 %</source>
+        <translation>, mejor que antes (%1 %)</translation>
+    </message>
+    <message>
+        <source>, down from %1 %</source>
+        <translation>, peor que antes (%1 %)</translation>
+    </message>
+    <message>
+        <source>, as before</source>
+        <translation>, igual que antes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

@@ -608,6 +608,102 @@
         <source>No tests in this period.</source>
         <translation>Aucun exercice pendant cette période.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Additions</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Soustractions</translation>
+    </message>
+    <message>
+        <source>Addition and subtraction</source>
+        <translation>Additions et soustractions</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplications</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisions</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>Multiplications et divisions</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>temps écoulé</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>arrêté</translation>
+    </message>
+    <message>
+        <source>graded</source>
+        <translation>corrigé</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>imprimé</translation>
+    </message>
+    <message>
+        <source>key printed</source>
+        <translation>corrigé imprimé</translation>
+    </message>
+    <message>
+        <source>retried</source>
+        <translation>refait</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>feuille</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>cartes</translation>
+    </message>
+    <message>
+        <source>%1: 1 test</source>
+        <translation>%1 : 1 exercice</translation>
+    </message>
+    <message>
+        <source>%1: %2 tests</source>
+        <translation>%1 : %2 exercices</translation>
+    </message>
+    <message>
+        <source>, %1 % right</source>
+        <translation>, %1 % de réponses justes</translation>
+    </message>
+    <message>
+        <source> in the last day</source>
+        <translation> le dernier jour</translation>
+    </message>
+    <message>
+        <source> in the last %1 days</source>
+        <translation> ces %1 derniers jours</translation>
+    </message>
+    <message>
+        <source>, up from %1 %</source>
+        <translation>, en progrès (avant : %1 %)</translation>
+    </message>
+    <message>
+        <source>, down from %1 %</source>
+        <translation>, en baisse (avant : %1 %)</translation>
+    </message>
+    <message>
+        <source>, as before</source>
+        <translation>, comme avant</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

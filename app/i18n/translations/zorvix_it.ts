@@ -608,6 +608,102 @@
         <source>No tests in this period.</source>
         <translation>Nessuna prova in questo periodo.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Addizioni</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Sottrazioni</translation>
+    </message>
+    <message>
+        <source>Addition and subtraction</source>
+        <translation>Addizioni e sottrazioni</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Moltiplicazioni</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisioni</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>Moltiplicazioni e divisioni</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>finita</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tempo scaduto</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrotta</translation>
+    </message>
+    <message>
+        <source>graded</source>
+        <translation>corretta</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>stampata</translation>
+    </message>
+    <message>
+        <source>key printed</source>
+        <translation>soluzioni stampate</translation>
+    </message>
+    <message>
+        <source>retried</source>
+        <translation>ripetuta</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>scheda</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>carte</translation>
+    </message>
+    <message>
+        <source>%1: 1 test</source>
+        <translation>%1: 1 prova</translation>
+    </message>
+    <message>
+        <source>%1: %2 tests</source>
+        <translation>%1: %2 prove</translation>
+    </message>
+    <message>
+        <source>, %1 % right</source>
+        <translation>, %1 % giuste</translation>
+    </message>
+    <message>
+        <source> in the last day</source>
+        <translation> nell’ultimo giorno</translation>
+    </message>
+    <message>
+        <source> in the last %1 days</source>
+        <translation> negli ultimi %1 giorni</translation>
+    </message>
+    <message>
+        <source>, up from %1 %</source>
+        <translation>, meglio di prima (%1 %)</translation>
+    </message>
+    <message>
+        <source>, down from %1 %</source>
+        <translation>, peggio di prima (%1 %)</translation>
+    </message>
+    <message>
+        <source>, as before</source>
+        <translation>, come prima</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

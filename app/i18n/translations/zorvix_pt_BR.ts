@@ -608,6 +608,102 @@
         <source>No tests in this period.</source>
         <translation>Nenhum teste neste período.</translation>
     </message>
+    <message>
+        <source>Addition</source>
+        <translation>Adição</translation>
+    </message>
+    <message>
+        <source>Subtraction</source>
+        <translation>Subtração</translation>
+    </message>
+    <message>
+        <source>Addition and subtraction</source>
+        <translation>Adição e subtração</translation>
+    </message>
+    <message>
+        <source>Multiplication</source>
+        <translation>Multiplicação</translation>
+    </message>
+    <message>
+        <source>Division</source>
+        <translation>Divisão</translation>
+    </message>
+    <message>
+        <source>Multiplication and division</source>
+        <translation>Multiplicação e divisão</translation>
+    </message>
+    <message>
+        <source>finished</source>
+        <translation>terminado</translation>
+    </message>
+    <message>
+        <source>time up</source>
+        <translation>tempo esgotado</translation>
+    </message>
+    <message>
+        <source>stopped</source>
+        <translation>interrompido</translation>
+    </message>
+    <message>
+        <source>graded</source>
+        <translation>corrigido</translation>
+    </message>
+    <message>
+        <source>printed</source>
+        <translation>impresso</translation>
+    </message>
+    <message>
+        <source>key printed</source>
+        <translation>gabarito impresso</translation>
+    </message>
+    <message>
+        <source>retried</source>
+        <translation>refeito</translation>
+    </message>
+    <message>
+        <source>sheet</source>
+        <translation>folha</translation>
+    </message>
+    <message>
+        <source>cards</source>
+        <translation>cartões</translation>
+    </message>
+    <message>
+        <source>%1: 1 test</source>
+        <translation>%1: 1 teste</translation>
+    </message>
+    <message>
+        <source>%1: %2 tests</source>
+        <translation>%1: %2 testes</translation>
+    </message>
+    <message>
+        <source>, %1 % right</source>
+        <translation>, %1 % de acertos</translation>
+    </message>
+    <message>
+        <source> in the last day</source>
+        <translation> no último dia</translation>
+    </message>
+    <message>
+        <source> in the last %1 days</source>
+        <translation> nos últimos %1 dias</translation>
+    </message>
+    <message>
+        <source>, up from %1 %</source>
+        <translation>, melhor que antes (%1 %)</translation>
+    </message>
+    <message>
+        <source>, down from %1 %</source>
+        <translation>, pior que antes (%1 %)</translation>
+    </message>
+    <message>
+        <source>, as before</source>
+        <translation>, igual a antes</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
