@@ -118,6 +118,9 @@ CaptionRoom captionRoom(const QWidget* control)
         caption.text = label->text();
         caption.room = label->contentsRect().adjusted(label->margin(), label->margin(), -label->margin(), -label->margin());
         caption.flags = int(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+        // With a buddy the label draws its "&" as an underline, taking no room.
+        if (label->buddy())
+            caption.flags |= Qt::TextShowMnemonic;
     }
     return caption;
 }

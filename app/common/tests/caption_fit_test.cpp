@@ -110,6 +110,23 @@ TEST(CaptionFitNumbers, leavesNumbersAndSignsAsTheyAre)
     EXPECT_DOUBLE_EQ(digit->font().pointSizeF(), 40);
 }
 
+// A label with a buddy draws its shortcut mark as an underline, not as an "&": sized to its own
+// caption by a layout, it fits.
+TEST(CaptionFitShortcut, aBuddiedLabelSizedToItsCaptionFits)
+{
+    QWidget window;
+    auto* field = new QLabel(&window);
+    for (const char* text : {"&Child:", "P&eriod:", "&Anzahl der Blätter:"}) {
+        auto* label = new QLabel(QString::fromUtf8(text), &window);
+        label->setBuddy(field);
+        label->setFont(sans(10));
+        label->resize(label->sizeHint());
+        EXPECT_TRUE(captionFits(label, label->font())) << text;
+        fitCaption(label);
+        EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 10) << text;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Controls, CaptionFit,
     ::testing::Values(
