@@ -32,6 +32,12 @@ QString recordWord(const std::string& english) { return i18n::text("Progress", Q
 int percentOf(int right, int asked) { return int(std::lround(100.0 * right / asked)); }
 } // namespace
 
+QLocale shownLocale()
+{
+    const QString language = i18n::installedLanguage();
+    return language.isEmpty() ? QLocale() : QLocale(language);
+}
+
 QString testTypeCaption(int testType) { return recordWord(testTypeName(testType)); }
 QString outcomeCaption(Outcome outcome) { return recordWord(outcomeName(outcome)); }
 QString drillCaption(Drill drill) { return recordWord(drillName(drill)); }
@@ -91,7 +97,7 @@ QVariant TestsModel::data(const QModelIndex& index, int role) const
     case Ended:
         if (sorting)
             return qlonglong(r.endedMs);
-        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(r.endedMs), QLocale::ShortFormat);
+        return shownLocale().toString(QDateTime::fromMSecsSinceEpoch(r.endedMs), QLocale::ShortFormat);
     case Child: return QString::fromStdString(r.profile);
     case Kind: return drillCaption(r.drill);
     case Result: return outcomeCaption(r.outcome) + (r.hardestFacts ? trProgress(QT_TRANSLATE_NOOP("Progress", ", hardest facts")) : QString());

@@ -3,6 +3,7 @@
 #include "progress_record.h"
 
 #include <QAbstractTableModel>
+#include <QLocale>
 #include <vector>
 
 namespace zorvix::progress {
@@ -14,6 +15,8 @@ QString testTypeCaption(int testType);
 QString outcomeCaption(Outcome outcome);
 QString drillCaption(Drill drill);
 QString summaryCaption(const TypeSummary& summary, int periodDays);
+// Dates and month names in the language the window speaks; the system's while it is English.
+QLocale shownLocale();
 
 // Sorts by Qt::UserRole: numbers and times as numbers, not as their text.
 class TestsModel final : public QAbstractTableModel {

@@ -38,6 +38,7 @@ QChartView* makeChartView(const QString& title, QWidget* parent)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
+    chart->setLocale(shownLocale()); // the time axis's month names
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
@@ -178,6 +179,11 @@ void fitCaptions(QWidget* window)
 
 void keepCaptionsFitted(QWidget* window)
 {
+    // A window a Qt layout arranges, not yet shown, still has its controls at their first sizes:
+    // measured there, every caption would look too long, shrink, and the layout would then size
+    // the controls to the shrunk captions. Let the layout place them first.
+    if (QLayout* layout = window->layout())
+        layout->activate();
     fitCaptions(window);
     window->installEventFilter(new Refitter(window));
 }

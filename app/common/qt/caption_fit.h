@@ -44,7 +44,7 @@ double captionFloor(const QWidget* control);
 void fitCaptions(QWidget* window);
 
 // Keeps the window's captions fitted: now, and again after each resize, when the layout
-// control has scaled the fonts.
+// control has scaled the fonts. A window arranged by a Qt layout is laid out first.
 void keepCaptionsFitted(QWidget* window);
 
 } // namespace zorvix

@@ -2,10 +2,12 @@
 // shorter text, and along with the layout control when it scales the font.
 #include "common/qt/caption_fit.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -125,6 +127,28 @@ TEST(CaptionFitShortcut, aBuddiedLabelSizedToItsCaptionFits)
         fitCaption(label);
         EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 10) << text;
     }
+}
+
+// A window laid out by a Qt layout, fitted as it is built: its controls get the room their
+// captions ask for, so nothing shrinks, then or once it shows.
+TEST(CaptionFitLayout, aLaidOutWindowFittedBeforeItShowsKeepsItsFonts)
+{
+    QWidget window;
+    auto* layout = new QVBoxLayout(&window);
+    auto* option = new QRadioButton(QStringLiteral("Après chaque fiche de calculs"), &window);
+    auto* label = new QLabel(QStringLiteral("Nombre de fiches à enregistrer :"), &window);
+    for (QWidget* w : {static_cast<QWidget*>(option), static_cast<QWidget*>(label)}) {
+        w->setFont(sans(10));
+        layout->addWidget(w);
+    }
+    keepCaptionsFitted(&window);
+    window.show();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_DOUBLE_EQ(option->font().pointSizeF(), 10);
+    EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 10);
+    EXPECT_TRUE(captionFits(option, option->font()));
+    EXPECT_TRUE(captionFits(label, label->font()));
 }
 
 INSTANTIATE_TEST_SUITE_P(

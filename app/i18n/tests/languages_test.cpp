@@ -17,6 +17,8 @@
 #include "layout_link.h"
 #include "offscreen_screens.h"
 #include "progress/progress_menu.h"
+#include "progress/progress_recorder.h"
+#include "progress/progress_report.h"
 #include "progress/progress_service.h"
 #include "progress/progress_window.h"
 #include "setup/about_box.h"
@@ -28,6 +30,7 @@
 
 #include <QAction>
 #include <QCommandLineParser>
+#include <QDateTime>
 #include <QDir>
 #include <QInputDialog>
 #include <QMenu>
@@ -123,6 +126,26 @@ void closeNextModal()
         if (QWidget* modal = QApplication::activeModalWidget())
             modal->close();
     });
+}
+
+// Two multiplication tests of the child practising: 8 of 10 two days ago, 5 of 10 ten days ago,
+// so the Progress window has a sentence with a trend, a table and hardest facts to show.
+void recordTwoTests(Program& program)
+{
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    for (const auto& [daysAgo, right] : {std::pair{2, 8}, std::pair{10, 5}}) {
+        progress::TestRecord r;
+        r.drill = progress::Drill::Cards;
+        r.testType = 3;
+        r.endedMs = now - daysAgo * progress::kDayMs;
+        r.startedMs = r.endedMs - 60'000;
+        r.problemCount = r.tries = 10;
+        r.right = right;
+        r.missed = 10 - right;
+        r.problems = {progress::ProblemRecord{7, 8, "x", "54", false, false, false, 1}};
+        program.record(r);
+    }
+    ASSERT_TRUE(program.progress()->recorder().flush(5000));
 }
 
 class Languages : public ::testing::TestWithParam<const char*> {
@@ -226,6 +249,7 @@ TEST_P(EveryWindow, noCaptionIsCutOffOnASmallOrALargeScreen)
     }
 
     // The windows of the File and Progress menus.
+    recordTwoTests(*program);
     auto* progressWindow = new progress::ProgressWindow(*program->progress(), program->setupWindow());
     progressWindow->setAttribute(Qt::WA_DeleteOnClose);
     progressWindow->show();
@@ -299,19 +323,25 @@ struct NewWindowTexts {
     const char* worksheetsTitle;
     const char* afterEach;
     const char* newChild;
+    const char* summary;
 };
 
 const std::map<std::string, NewWindowTexts> kNewWindowTexts{
     {"de", {"&Fortschritt", "Fortschritt", "Keine Übungen in diesem Zeitraum.", "Schließen",
-            "Arbeitsblätter als PDF speichern", "Nach jedem Blatt", "Neues Kind"}},
+            "Arbeitsblätter als PDF speichern", "Nach jedem Blatt", "Neues Kind",
+            "Malrechnen: 1 Übung, 80 % richtig in den letzten 7 Tagen, besser als vorher (50 %)."}},
     {"fr", {"&Progrès", "Progrès", "Aucun exercice pendant cette période.", "Fermer", "Enregistrer les fiches en PDF",
-            "Après chaque fiche", "Nouvel enfant"}},
+            "Après chaque fiche", "Nouvel enfant",
+            "Multiplications : 1 exercice, 80 % de réponses justes ces 7 derniers jours, en progrès (avant : 50 %)."}},
     {"es", {"&Progreso", "Progreso", "No hay pruebas en este periodo.", "Cerrar", "Guardar fichas en PDF",
-            "Después de cada ficha", "Nuevo niño"}},
+            "Después de cada ficha", "Nuevo niño",
+            "Multiplicaciones: 1 prueba, 80 % de aciertos en los últimos 7 días, mejor que antes (50 %)."}},
     {"pt_BR", {"&Progresso", "Progresso", "Nenhum teste neste período.", "Fechar", "Salvar folhas em PDF",
-               "Depois de cada folha", "Nova criança"}},
+               "Depois de cada folha", "Nova criança",
+               "Multiplicação: 1 teste, 80 % de acertos nos últimos 7 dias, melhor que antes (50 %)."}},
     {"it", {"&Progressi", "Progressi", "Nessuna prova in questo periodo.", "Chiudi", "Salva schede in PDF",
-            "Dopo ogni scheda", "Nuovo bambino"}},
+            "Dopo ogni scheda", "Nuovo bambino",
+            "Moltiplicazioni: 1 prova, 80 % giuste negli ultimi 7 giorni, meglio di prima (50 %)."}},
 };
 
 TEST_P(Translated, theProgressWindowAndTheWorksheetsDialogSpeakTheLanguage)
@@ -325,6 +355,9 @@ TEST_P(Translated, theProgressWindowAndTheWorksheetsDialogSpeakTheLanguage)
     EXPECT_EQ(window.windowTitle().toStdString(), expected.progressTitle);
     EXPECT_EQ(window.summaryText().toStdString(), expected.noTests);
     EXPECT_EQ(control<QPushButton>(&window, QStringLiteral("cmdClose"))->text().toStdString(), expected.close);
+    recordTwoTests(*program);
+    window.reload();
+    EXPECT_EQ(window.summaryText().toStdString(), expected.summary);
 
     const std::unique_ptr<QInputDialog> name(progress::profileNameDialog(progress::ProfileDialog::New, QString(), nullptr));
     EXPECT_EQ(name->windowTitle().toStdString(), expected.newChild);
