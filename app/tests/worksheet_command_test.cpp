@@ -324,6 +324,8 @@ struct LanguageCase {
     const char* langHelp;  // the help's line for --lang
 };
 
+void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.code; }
+
 class CommandLanguage : public WorksheetCommandLine, public ::testing::WithParamInterface<LanguageCase> {};
 
 TEST_P(CommandLanguage, writesAndSpeaksTheLanguageAskedFor)
