@@ -440,9 +440,10 @@ TEST_F(Form1Test, menusInOrderWithTheirAccessKeys)
     QMenuBar* bar = window->findChild<QMenuBar*>();
     ASSERT_NE(bar, nullptr);
     const auto top = bar->actions();
-    ASSERT_EQ(top.size(), 2);
+    ASSERT_EQ(top.size(), 3);
     EXPECT_EQ(top[0]->text(), "&File");
     EXPECT_EQ(top[1]->text(), "&Help");
+    EXPECT_EQ(top[2]->text(), "&Progress");
     QStringList file;
     for (QAction* a : top[0]->menu()->actions())
         file << a->text();
