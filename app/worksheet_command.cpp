@@ -148,8 +148,16 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
         "WorksheetCommand", "Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.\n"
                             "Without any of these options the program opens its windows.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Help and version of our own, not Qt's: Qt's texts for them are missing from some of its
+    // translations. --help-all is taken as --help; there are no Qt options worth listing here.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays help on commandline options.")));
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays version information.")));
+    for (const QCommandLineOption& option : {help, helpAll, version})
+        parser.addOption(option);
     const QCommandLineOption worksheets(QStringLiteral("worksheets"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Number of worksheets, 1 to 200.")), QStringLiteral("N"));
     const QCommandLineOption output(QStringLiteral("output"),
@@ -184,7 +192,7 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return badInput(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
         WorksheetCommand command;
         command.out = parser.helpText();
         return command;

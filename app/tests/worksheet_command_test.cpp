@@ -322,6 +322,7 @@ struct LanguageCase {
     const char* badCount; // what --worksheets 500 is told
     const char* countHelp; // the help's line for --worksheets
     const char* langHelp;  // the help's line for --lang
+    const char* helpHelp;  // the help's line for --help
 };
 
 void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.code; }
@@ -347,18 +348,21 @@ TEST_P(CommandLanguage, writesAndSpeaksTheLanguageAskedFor)
 
     const ProgramRun help = runProgram({QStringLiteral("--lang=") + code, QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* line : {GetParam().countHelp, GetParam().langHelp})
+    for (const char* line : {GetParam().countHelp, GetParam().langHelp, GetParam().helpHelp})
         EXPECT_TRUE(help.out.contains(QString::fromUtf8(line))) << line << "\n" << help.out.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, CommandLanguage,
     ::testing::Values(LanguageCase{"en", "--worksheets must be a number from 1 to 200, not '500'",
-                                   "Number of worksheets, 1 to 200.", "Show the program in this language"},
+                                   "Number of worksheets, 1 to 200.", "Show the program in this language",
+                                   "Displays help on commandline options."},
                       LanguageCase{"de", "--worksheets muss eine Zahl von 1 bis 200 sein, nicht '500'",
-                                   "Anzahl der Arbeitsblätter, 1 bis 200.", "Das Programm in dieser Sprache zeigen"},
+                                   "Anzahl der Arbeitsblätter, 1 bis 200.", "Das Programm in dieser Sprache zeigen",
+                                   "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
                       LanguageCase{"fr", "--worksheets doit être un nombre de 1 à 200, pas '500'",
-                                   "Nombre de fiches, de 1 à 200.", "Afficher le programme dans cette langue"}),
+                                   "Nombre de fiches, de 1 à 200.", "Afficher le programme dans cette langue",
+                                   "Affiche l’aide de la ligne de commande."}),
     [](const auto& info) { return std::string(info.param.code); });
 
 // ---- in-process: which arguments start the command line, and what the settings become ----

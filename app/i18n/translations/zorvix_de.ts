@@ -851,6 +851,14 @@ Ohne eine dieser Optionen öffnet das Programm seine Fenster.</translation>
         <translation>%1: %2 kann nicht geschrieben werden: %3
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Zeigt Hilfe zu den Kommandozeilenoptionen an.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>

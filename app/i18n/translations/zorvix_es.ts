@@ -851,6 +851,14 @@ Sin ninguna de estas opciones, el programa abre sus ventanas.</translation>
         <translation>%1: no se puede escribir %2: %3
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Muestra la ayuda de la línea de comandos.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Muestra la información de la versión.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>

@@ -851,6 +851,14 @@ Sans aucun de ces paramètres, le programme ouvre ses fenêtres.</translation>
         <translation>%1: impossible d’écrire %2 : %3
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Affiche l’aide de la ligne de commande.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Affiche les informations de version.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>

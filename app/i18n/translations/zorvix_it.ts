@@ -851,6 +851,14 @@ Senza nessuna di queste opzioni il programma apre le sue finestre.</translation>
         <translation>%1: impossibile scrivere %2: %3
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra l’aiuto sulle opzioni della riga di comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>

@@ -851,6 +851,14 @@ Sem nenhuma destas opções, o programa abre suas janelas.</translation>
         <translation>%1: não foi possível gravar %2: %3
 </translation>
     </message>
+    <message>
+        <source>Displays help on commandline options.</source>
+        <translation>Mostra a ajuda nas opções da linha de comando.</translation>
+    </message>
+    <message>
+        <source>Displays version information.</source>
+        <translation>Mostra as informações da versão.</translation>
+    </message>
 </context>
 <context>
     <name>Worksheets</name>
