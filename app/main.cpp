@@ -4,6 +4,7 @@
 #include "worksheet_command.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 
 int main(int argc, char** argv)
 {
@@ -14,7 +15,12 @@ int main(int argc, char** argv)
     if (zorvix::worksheetCommandRequested(arguments))
         return zorvix::worksheetCommandMain(argc, argv);
     QApplication app(argc, argv);
-    zorvix::i18n::installTranslation(app, QLocale::system(), zorvix::i18n::translationDirs());
+    QCommandLineParser parser;
+    zorvix::i18n::addLanguageOption(parser);
+    // Anything else on the command line is passed over, as it always was.
+    (void)parser.parse(QCoreApplication::arguments());
+    zorvix::i18n::installTranslation(app, zorvix::i18n::localeFor(zorvix::i18n::chosenLanguage(parser)),
+                                     zorvix::i18n::translationDirs());
     zorvix::i18n::installAccessibleRoles();
     zorvix::startProgram();
     return app.exec();

@@ -129,6 +129,19 @@ void Program::endProgram()
     QCoreApplication::quit();
 }
 
+void Program::languageChanged()
+{
+    // A drill window keeps the texts it was built with; one not on screen is built afresh, in
+    // the new language, the next time it opens.
+    auto dropHidden = [](auto& slot) {
+        if (slot && !slot->isVisible())
+            slot.reset();
+    };
+    dropHidden(m_card);
+    dropHidden(m_sheet);
+    dropHidden(m_printed);
+}
+
 Program& startProgram()
 {
     auto& slot = programSlot();

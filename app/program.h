@@ -30,6 +30,7 @@ public:
     std::int64_t wallClockMs() override;
     progress::ProgressService* progress() override;
     void practise(const std::vector<progress::Fact>& facts) override;
+    void languageChanged() override;
 
     // Tests script the randomness of every window.
     void setRandomSource(std::unique_ptr<RandomSource> random);

@@ -148,8 +148,16 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
         "WorksheetCommand", "Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.\n"
                             "Without any of these options the program opens its windows.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help = parser.addHelpOption();
-    const QCommandLineOption version = parser.addVersionOption();
+    // Help and version of our own, not Qt's: Qt's texts for them are missing from some of its
+    // translations. --help-all is taken as --help; there are no Qt options worth listing here.
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays help on commandline options.")));
+    QCommandLineOption helpAll(QStringLiteral("help-all"));
+    helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays version information.")));
+    for (const QCommandLineOption& option : {help, helpAll, version})
+        parser.addOption(option);
     const QCommandLineOption worksheets(QStringLiteral("worksheets"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Number of worksheets, 1 to 200.")), QStringLiteral("N"));
     const QCommandLineOption output(QStringLiteral("output"),
@@ -178,10 +186,13 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
         QStringLiteral("S"));
     for (const QCommandLineOption& option : {worksheets, output, type, from, to, emphasis, every, more, keys, paper, seed})
         parser.addOption(option);
+    // Read before this parser runs (the texts above are already in that language); taken here so
+    // it is no unknown option, and listed in the help.
+    i18n::addLanguageOption(parser);
 
     if (!parser.parse(arguments))
         return badInput(parser.errorText());
-    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+    if (parser.isSet(help) || parser.isSet(helpAll)) {
         WorksheetCommand command;
         command.out = parser.helpText();
         return command;
@@ -283,7 +294,13 @@ int worksheetCommandMain(int argc, char** argv)
     QApplication app(count, args.data());
     QCoreApplication::setApplicationName(QString::fromUtf8(programTitle));
     QCoreApplication::setApplicationVersion(QString::fromUtf8(versionString));
-    i18n::installTranslation(app, QLocale::system(), i18n::translationDirs());
+    // The language first, so the help and every message are in it: --lang, else the one chosen
+    // in the menu, else the system's. Every other option is the command's own parser's business.
+    QCommandLineParser language;
+    language.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    i18n::addLanguageOption(language);
+    (void)language.parse(QCoreApplication::arguments());
+    i18n::installTranslation(app, i18n::localeFor(i18n::chosenLanguage(language)), i18n::translationDirs());
 
     const WorksheetCommand command = parseWorksheetCommand(QCoreApplication::arguments());
     if (!command.out.isEmpty())

@@ -91,6 +91,11 @@ do_contents() {
     ./usr/share/applications/zorvix.desktop
     ./usr/share/metainfo/org.zorvix.Zorvix.metainfo.xml
     ./usr/share/icons/hicolor/scalable/apps/zorvix.svg
+    ./usr/share/zorvix/translations/zorvix_de.qm
+    ./usr/share/zorvix/translations/zorvix_fr.qm
+    ./usr/share/zorvix/translations/zorvix_es.qm
+    ./usr/share/zorvix/translations/zorvix_pt_BR.qm
+    ./usr/share/zorvix/translations/zorvix_it.qm
   )
   local f
   for f in "${expected[@]}"; do

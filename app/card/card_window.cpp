@@ -2,6 +2,7 @@
 
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
+#include "common/qt/caption_fit.h"
 #include "common/qt/twips.h"
 #include "common/number.h"
 #include "completion_dialog.h"
@@ -78,6 +79,7 @@ CardWindow::CardWindow(Shell& shell, QWidget* parent)
     setWindowTitle(trCard(QT_TRANSLATE_NOOP("Form2", "Individual Flashcards")));
     build();
     render();
+    keepCaptionsFitted(this);
 }
 
 CardWindow::~CardWindow() = default;
@@ -290,7 +292,10 @@ void CardWindow::render()
     setBackground(m_answer, toQColor(s.answerBackground));
 
     m_keypad[10]->setVisible(s.minusKeyVisible);
-    m_newProb->setText(trLogic(s.newProbCaption));
+    if (m_newProb->text() != trLogic(s.newProbCaption)) {
+        m_newProb->setText(trLogic(s.newProbCaption));
+        fitCaption(m_newProb);
+    }
     m_newProb->setVisible(s.newProbVisible);
     m_check->setVisible(s.checkVisible);
     m_skip->setVisible(s.skipVisible);

@@ -1,5 +1,6 @@
 #include "completion_dialog.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
@@ -39,11 +40,13 @@ CompletionDialog::CompletionDialog(QWidget* parent)
 
     setFixedSize(twipsRect(0, 0, 6480, 2895).size());
     setFocusProxy(m_ok);
+    keepCaptionsFitted(this);
 }
 
 void CompletionDialog::setText(const QString& text)
 {
     m_label->setText(text);
+    fitCaption(m_label);
     // The praise is what the dialog is for: a screen reader hears it as the dialog opens.
     setAccessibleDescription(text);
 }

@@ -1,5 +1,7 @@
 #include "wrap_button.h"
 
+#include "common/qt/caption_fit.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
@@ -8,6 +10,7 @@ namespace zorvix {
 WrapButton::WrapButton(const QString& caption, QWidget* parent)
     : QPushButton(caption, parent)
 {
+    setProperty(kWrapsCaption, true);
 }
 
 void WrapButton::paintEvent(QPaintEvent*)

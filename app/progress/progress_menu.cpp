@@ -1,5 +1,6 @@
 #include "progress_menu.h"
 
+#include "common/qt/caption_fit.h"
 #include "i18n/translation.h"
 #include "progress_recorder.h"
 #include "progress_report.h"
@@ -49,12 +50,10 @@ void fillProfiles(QMenu* menu, ProgressService& service, QWidget* window)
     menu->addSeparator();
     QObject::connect(item(menu, "mnuNewProfile", QT_TRANSLATE_NOOP("Progress", "&New…")), &QAction::triggered, window,
                      [&service, window] {
-                         bool ok = false;
-                         const QString name = QInputDialog::getText(
-                             window, trProgress(QT_TRANSLATE_NOOP("Progress", "New Child")),
-                             trProgress(QT_TRANSLATE_NOOP("Progress", "Name:")), QLineEdit::Normal, QString(), &ok);
-                         if (!ok)
+                         const std::unique_ptr<QInputDialog> dialog(profileNameDialog(ProfileDialog::New, QString(), window));
+                         if (dialog->exec() != QDialog::Accepted)
                              return;
+                         const QString name = dialog->textValue();
                          if (service.addProfile(name))
                              service.setCurrentProfile(name.simplified());
                          else
@@ -64,10 +63,9 @@ void fillProfiles(QMenu* menu, ProgressService& service, QWidget* window)
     QObject::connect(item(menu, "mnuRenameProfile", QT_TRANSLATE_NOOP("Progress", "&Rename…")), &QAction::triggered,
                      window, [&service, window] {
                          const QString from = service.currentProfile();
-                         bool ok = false;
-                         const QString to = QInputDialog::getText(
-                             window, trProgress(QT_TRANSLATE_NOOP("Progress", "Rename Child")),
-                             trProgress(QT_TRANSLATE_NOOP("Progress", "Name:")), QLineEdit::Normal, from, &ok);
+                         const std::unique_ptr<QInputDialog> dialog(profileNameDialog(ProfileDialog::Rename, from, window));
+                         const bool ok = dialog->exec() == QDialog::Accepted;
+                         const QString to = dialog->textValue();
                          QString why;
                          if (ok && !service.renameProfile(from, to, &why))
                              QMessageBox::information(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Rename Child")), why);
@@ -75,6 +73,19 @@ void fillProfiles(QMenu* menu, ProgressService& service, QWidget* window)
 }
 
 } // namespace
+
+QInputDialog* profileNameDialog(ProfileDialog kind, const QString& name, QWidget* parent)
+{
+    auto* dialog = new QInputDialog(parent);
+    dialog->setObjectName(kind == ProfileDialog::New ? QStringLiteral("dlgNewChild") : QStringLiteral("dlgRenameChild"));
+    dialog->setWindowTitle(kind == ProfileDialog::New ? trProgress(QT_TRANSLATE_NOOP("Progress", "New Child"))
+                                                      : trProgress(QT_TRANSLATE_NOOP("Progress", "Rename Child")));
+    dialog->setLabelText(trProgress(QT_TRANSLATE_NOOP("Progress", "Name:")));
+    dialog->setInputMode(QInputDialog::TextInput);
+    dialog->setTextValue(name);
+    keepCaptionsFitted(dialog);
+    return dialog;
+}
 
 std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
 {

@@ -6,6 +6,7 @@
 #include <QString>
 #include <vector>
 
+class QInputDialog;
 class QMenu;
 class QMenuBar;
 class QWidget;
@@ -19,6 +20,10 @@ namespace progress {
 class ProgressService;
 
 QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window);
+
+// The dialog that asks for a child's name: a new child's (name empty) or a new name for one.
+enum class ProfileDialog { New, Rename };
+QInputDialog* profileNameDialog(ProfileDialog kind, const QString& name, QWidget* parent);
 
 // The most-missed facts of the last 30 days for the child practising now, most missed first.
 std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why);

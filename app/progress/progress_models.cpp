@@ -15,7 +15,57 @@ QString trProgress(const char* english) { return i18n::text("Progress", QString:
 QString number(double value) { return QString::fromStdString(writeNumber(value)); }
 QString rounded(double value) { return QString::number(std::lround(value)); }
 QString oneDecimal(double value) { return QString::number(std::round(value * 10) / 10, 'f', 1); }
+
+// The names the record model gives, for the translators; a name not listed stays as it is.
+[[maybe_unused]] const char* const kRecordWords[] = {
+    QT_TRANSLATE_NOOP("Progress", "Addition"),       QT_TRANSLATE_NOOP("Progress", "Subtraction"),
+    QT_TRANSLATE_NOOP("Progress", "Addition and subtraction"), QT_TRANSLATE_NOOP("Progress", "Multiplication"),
+    QT_TRANSLATE_NOOP("Progress", "Division"),       QT_TRANSLATE_NOOP("Progress", "Multiplication and division"),
+    QT_TRANSLATE_NOOP("Progress", "finished"),       QT_TRANSLATE_NOOP("Progress", "time up"),
+    QT_TRANSLATE_NOOP("Progress", "stopped"),        QT_TRANSLATE_NOOP("Progress", "graded"),
+    QT_TRANSLATE_NOOP("Progress", "printed"),        QT_TRANSLATE_NOOP("Progress", "key printed"),
+    QT_TRANSLATE_NOOP("Progress", "retried"),        QT_TRANSLATE_NOOP("Progress", "sheet"),
+    QT_TRANSLATE_NOOP("Progress", "cards")};
+
+QString recordWord(const std::string& english) { return i18n::text("Progress", QString::fromStdString(english)); }
+
+int percentOf(int right, int asked) { return int(std::lround(100.0 * right / asked)); }
 } // namespace
+
+QLocale shownLocale()
+{
+    const QString language = i18n::installedLanguage();
+    return language.isEmpty() ? QLocale() : QLocale(language);
+}
+
+QString testTypeCaption(int testType) { return recordWord(testTypeName(testType)); }
+QString outcomeCaption(Outcome outcome) { return recordWord(outcomeName(outcome)); }
+QString drillCaption(Drill drill) { return recordWord(drillName(drill)); }
+
+QString summaryCaption(const TypeSummary& s, int periodDays)
+{
+    QString text = s.tests == 1 ? trProgress(QT_TRANSLATE_NOOP("Progress", "%1: 1 test")).arg(testTypeCaption(s.testType))
+                                : trProgress(QT_TRANSLATE_NOOP("Progress", "%1: %2 tests"))
+                                      .arg(testTypeCaption(s.testType))
+                                      .arg(s.tests);
+    if (s.asked > 0)
+        text += trProgress(QT_TRANSLATE_NOOP("Progress", ", %1 % right")).arg(percentOf(s.right, s.asked));
+    if (periodDays == 1)
+        text += trProgress(QT_TRANSLATE_NOOP("Progress", " in the last day"));
+    else if (periodDays > 1)
+        text += trProgress(QT_TRANSLATE_NOOP("Progress", " in the last %1 days")).arg(periodDays);
+    if (periodDays > 0 && s.asked > 0 && s.earlierAsked > 0) {
+        const int now = percentOf(s.right, s.asked);
+        const int before = percentOf(s.earlierRight, s.earlierAsked);
+        if (now > before)
+            text += trProgress(QT_TRANSLATE_NOOP("Progress", ", up from %1 %")).arg(before);
+        else if (now < before)
+            text += trProgress(QT_TRANSLATE_NOOP("Progress", ", down from %1 %")).arg(before);
+        else
+            text += trProgress(QT_TRANSLATE_NOOP("Progress", ", as before"));
+    }
+    return text;
+}
 
 QString factText(const Fact& fact)
 {
@@ -47,18 +97,18 @@ QVariant TestsModel::data(const QModelIndex& index, int role) const
     case Ended:
         if (sorting)
             return qlonglong(r.endedMs);
-        return QLocale().toString(QDateTime::fromMSecsSinceEpoch(r.endedMs), QLocale::ShortFormat);
+        return shownLocale().toString(QDateTime::fromMSecsSinceEpoch(r.endedMs), QLocale::ShortFormat);
     case Child: return QString::fromStdString(r.profile);
-    case Kind: return QString::fromStdString(drillName(r.drill));
-    case Result: return QString::fromStdString(outcomeName(r.outcome)) + (r.hardestFacts ? trProgress(QT_TRANSLATE_NOOP("Progress", ", hardest facts")) : QString());
+    case Kind: return drillCaption(r.drill);
+    case Result: return outcomeCaption(r.outcome) + (r.hardestFacts ? trProgress(QT_TRANSLATE_NOOP("Progress", ", hardest facts")) : QString());
     case TestType:
         if (sorting)
             return r.testType;
-        return QString::fromStdString(testTypeName(r.testType));
+        return testTypeCaption(r.testType);
     case Range:
         if (sorting)
             return r.minOperand * 1000 + r.maxOperand;
-        return QStringLiteral("%1 to %2").arg(r.minOperand).arg(r.maxOperand);
+        return trProgress(QT_TRANSLATE_NOOP("Progress", "%1 to %2")).arg(r.minOperand).arg(r.maxOperand);
     case Right: return r.right;
     case Asked: return askedIn(r);
     case Percent:

@@ -3,9 +3,20 @@
 #include "progress_record.h"
 
 #include <QAbstractTableModel>
+#include <QLocale>
 #include <vector>
 
 namespace zorvix::progress {
+
+// The record's words as the window shows them: in the installed language, and exactly as the
+// record model writes them (testTypeName, outcomeName, drillName, summarySentence) in English.
+// The CSV export keeps the English ones.
+QString testTypeCaption(int testType);
+QString outcomeCaption(Outcome outcome);
+QString drillCaption(Drill drill);
+QString summaryCaption(const TypeSummary& summary, int periodDays);
+// Dates and month names in the language the window speaks; the system's while it is English.
+QLocale shownLocale();
 
 // Sorts by Qt::UserRole: numbers and times as numbers, not as their text.
 class TestsModel final : public QAbstractTableModel {

@@ -1,5 +1,6 @@
 #include "progress_window.h"
 
+#include "common/qt/caption_fit.h"
 #include "i18n/translation.h"
 #include "progress_models.h"
 #include "progress_recorder.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QLineSeries>
 #include <QPushButton>
+#include <QScreen>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -36,6 +38,7 @@ QChartView* makeChartView(const QString& title, QWidget* parent)
 {
     auto* chart = new QChart;
     chart->setTitle(title);
+    chart->setLocale(shownLocale()); // the time axis's month names
     chart->legend()->setAlignment(Qt::AlignBottom);
     auto* view = new QChartView(chart, parent);
     view->setRenderHint(QPainter::Antialiasing);
@@ -74,7 +77,7 @@ void fillChart(QChart* chart, const std::vector<TypeSeries>& all, bool percent)
     qint64 first = std::numeric_limits<qint64>::max(), last = std::numeric_limits<qint64>::min();
     for (const TypeSeries& type : all) {
         auto* series = new QLineSeries;
-        series->setName(QString::fromStdString(testTypeName(type.testType)));
+        series->setName(testTypeCaption(type.testType));
         series->setPointsVisible(true);
         const std::vector<ChartPoint>& points = percent ? type.percentRight : type.perMinute;
         QList<QPointF> list;
@@ -107,6 +110,8 @@ ProgressWindow::ProgressWindow(ProgressService& service, QWidget* parent)
     setWindowTitle(trProgress(QT_TRANSLATE_NOOP("Progress", "Progress")));
     build();
     reload();
+    // Longer translations get a smaller font rather than a cut-off caption.
+    keepCaptionsFitted(this);
 }
 
 ProgressWindow::~ProgressWindow() = default;
@@ -208,7 +213,11 @@ void ProgressWindow::build()
 
     connect(m_child, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(m_period, &QComboBox::currentIndexChanged, this, [this] { reload(); });
-    resize(1000, 720);
+    // No larger than the screen it opens on: a small screen must still show the Close button.
+    QSize size(1000, 720);
+    if (const QScreen* where = screen())
+        size = size.boundedTo(where->availableGeometry().size());
+    resize(size.expandedTo(minimumSizeHint()));
 }
 
 int ProgressWindow::periodDays() const { return m_period->currentData().toInt(); }
@@ -285,7 +294,7 @@ void ProgressWindow::fillCharts(const std::vector<TestRecord>& inPeriod, const s
     fillChart(speedChart(), report.series, false);
     QStringList sentences;
     for (const TypeSummary& s : report.summaries)
-        sentences << QString::fromStdString(summarySentence(s, periodDays())) + QLatin1Char('.');
+        sentences << summaryCaption(s, periodDays()) + QLatin1Char('.');
     if (sentences.isEmpty())
         sentences << trProgress(QT_TRANSLATE_NOOP("Progress", "No tests in this period."));
     m_summary->setText(sentences.join(QLatin1Char('\n')));

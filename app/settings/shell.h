@@ -37,6 +37,8 @@ public:
     virtual progress::ProgressService* progress() { return nullptr; }
     // Opens the card window with these problems as its next test, in this order.
     virtual void practise(const std::vector<progress::Fact>&) {}
+    // Another language was installed: windows opened from now on show it.
+    virtual void languageChanged() {}
 };
 
 } // namespace zorvix

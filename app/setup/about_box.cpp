@@ -1,5 +1,6 @@
 #include "about_box.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
@@ -89,6 +90,7 @@ AboutBox::AboutBox(QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(twipsToPixels(boxWidth), twipsToPixels(boxHeight));
+    keepCaptionsFitted(this);
     ok->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include "help_page.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "setup/setup_resources.h"
@@ -66,7 +67,8 @@ HelpPage::HelpPage(int page, QWidget* parent)
     m_text->setOpenLinks(false);
     // Where Tahoma or Verdana is missing the page still reads in a similar sans-serif face.
     m_text->document()->setDefaultFont(layoutFont(QString::fromUtf8(info.family), info.points));
-    m_text->setHtml(readText(QString::fromUtf8(info.resource)));
+    // Each translation has its own copy of the page; a language without one reads the English.
+    m_text->setHtml(readText(i18n::localizedResource(QString::fromUtf8(info.resource))));
     placeTwips(m_text, margin, margin, pageWidth - 2 * margin, pageHeight - 3 * margin - buttonHeight);
 
     // A short page gets a shorter window; a long one keeps the full height and scrolls.
@@ -87,6 +89,7 @@ HelpPage::HelpPage(int page, QWidget* parent)
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(twipsToPixels(pageWidth), ok->geometry().bottom() + 1 + gap);
+    keepCaptionsFitted(this);
     ok->setFocus();
 }
 

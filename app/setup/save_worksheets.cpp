@@ -1,5 +1,6 @@
 #include "save_worksheets.h"
 
+#include "common/qt/caption_fit.h"
 #include "i18n/translation.h"
 #include "settings/shell.h"
 #include "sheets/printed/worksheet_batch.h"
@@ -140,6 +141,7 @@ WorksheetBatchDialog::WorksheetBatchDialog(QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+    keepCaptionsFitted(this);
 }
 
 WorksheetBatch WorksheetBatchDialog::batch() const

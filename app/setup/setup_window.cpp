@@ -1,5 +1,6 @@
 #include "setup_window.h"
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
@@ -11,9 +12,11 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QActionGroup>
 #include <QButtonGroup>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
@@ -235,6 +238,7 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
     connectEvents();
     setupLoad(settings(), m_screen);
     render();
+    keepCaptionsFitted(this);
 }
 
 SetupWindow::~SetupWindow() = default;
@@ -247,7 +251,8 @@ void SetupWindow::buildControls()
 {
     QWidget* c = m_client;
 
-    auto* image = new SvgPicture(QStringLiteral(":/setup/banner.svg"), c);
+    // The banner's subtitle is lettering too: each translation has its own banner.
+    auto* image = new SvgPicture(i18n::localizedResource(QStringLiteral(":/setup/banner.svg")), c);
     image->setObjectName(QStringLiteral("Image1"));
     placeTwips(image, 3240, 1200, 8820, 1275);
 
@@ -356,8 +361,34 @@ void SetupWindow::buildMenus()
         connect(action, &QAction::triggered, this, [this, page] { showHelpPage(page, this); });
     }
     connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this, [this] { showAboutBox(this); });
+    buildLanguageMenu(help);
 
     progress::addProgressMenu(m_menuBar, m_shell, this);
+}
+
+void SetupWindow::buildLanguageMenu(QMenu* help)
+{
+    QMenu* menu = help->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&Language")));
+    menu->setObjectName(QStringLiteral("mnuLanguage"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = i18n::rememberedLanguage();
+    auto choice = [&](const QString& code, const QString& caption) {
+        QAction* action = menu->addAction(caption);
+        action->setObjectName(QStringLiteral("mnuLanguage_") + (code.isEmpty() ? QStringLiteral("system") : code));
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            i18n::rememberLanguage(code);
+            i18n::installTranslation(*QCoreApplication::instance(), i18n::localeFor(code), i18n::translationDirs());
+            m_shell.languageChanged();
+        });
+    };
+    choice(QString(), trSetup(QT_TRANSLATE_NOOP("Form1", "System")));
+    // Each language by its own name, so a child finds it without reading the current one.
+    choice(QStringLiteral("en"), QStringLiteral("English"));
+    for (const QString& code : i18n::shippedLanguages(i18n::translationDirs()))
+        choice(code, i18n::nativeName(code));
 }
 
 void SetupWindow::connectEvents()

@@ -11,6 +11,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMenuBar;
 
 namespace zorvix {
@@ -37,6 +38,7 @@ protected:
 private:
     void buildControls();
     void buildMenus();
+    void buildLanguageMenu(QMenu* help);
     void connectEvents();
     void render();
     void carryOut(const SetupOutcome& outcome);

@@ -1,6 +1,7 @@
 #include "sheet_window.h"
 
 #include "common/number.h"
+#include "common/qt/caption_fit.h"
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
@@ -76,20 +77,6 @@ public:
     QRect captionRect() const { return rect().adjusted(3, 3, -3, -3); }
 };
 
-// Tahoma's stand-in on Linux is wider; a caption that would still be cut off gets a smaller size.
-void fitCaption(CaptionButton* button)
-{
-    QFont font = button->font();
-    const QRect room = button->captionRect();
-    auto fits = [&] {
-        const QRect needed = QFontMetrics(font).boundingRect(room, kCaptionFlags, button->text());
-        return needed.width() <= room.width() && needed.height() <= room.height();
-    };
-    for (int i = 0; i < 24 && font.pointSizeF() > 7.0 && !fits(); ++i)
-        font.setPointSizeF(font.pointSizeF() - 0.25);
-    button->setFont(font);
-}
-
 QLabel* makeLabel(QWidget* parent, const QString& name, Qt::Alignment alignment)
 {
     auto* label = new QLabel(parent);
@@ -105,6 +92,7 @@ QPushButton* makeButton(QWidget* parent, const QString& name, const QString& cap
 {
     auto* button = new CaptionButton(i18n::text(i18n::kSheet, caption), parent);
     button->setObjectName(name);
+    button->setProperty(kWrapsCaption, true);
     setBackground(button, colour);
     return button;
 }
@@ -132,6 +120,7 @@ SheetWindow::SheetWindow(Shell& shell, QWidget* parent)
     resize(twipsToPixels(std::max(kDesignWidth, kRightmostTwips + kMarginTwips)),
            twipsToPixels(std::max(kDesignHeight, kLowestTwips + kMarginTwips / 2)));
     render();
+    keepCaptionsFitted(this);
 }
 
 SheetWindow::~SheetWindow() = default;
@@ -189,8 +178,10 @@ void SheetWindow::buildButtons()
     m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Return")), QColor(128, 128, 255));
     m_back->setFont(tahomaBold(15.75));
     placeTwips(m_back, 11640, 2640, 1575, 735);
+    // Tahoma's stand-in on Linux is wider, and translations are longer: a caption that would be
+    // cut off gets a smaller size.
     for (QPushButton* b : {m_nsheet, m_answers, m_back})
-        fitCaption(static_cast<CaptionButton*>(b));
+        fitCaption(b);
 
     connect(m_nsheet, &QPushButton::clicked, this, [this] {
         m_logic.newProblems();

@@ -309,12 +309,61 @@ TEST_F(WorksheetCommandLine, helpAndVersionPrintAndSucceed)
     const ProgramRun help = runProgram({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
     for (const char* option : {"--worksheets <N>", "--output <FILE.pdf>", "--type <TYPE>", "--from <A>", "--to <B>",
-                               "--emphasis <N>", "--every", "--more", "--keys <PLACE>", "--paper <PAPER>", "--seed <S>"})
+                               "--emphasis <N>", "--every", "--more", "--keys <PLACE>", "--paper <PAPER>", "--seed <S>",
+                               "--lang <code>"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
     EXPECT_EQ(version.out.trimmed(), QStringLiteral("Zorvix 2.5.0"));
 }
+
+struct LanguageCase {
+    const char* code;
+    const char* badCount; // what --worksheets 500 is told
+    const char* countHelp; // the help's line for --worksheets
+    const char* langHelp;  // the help's line for --lang
+    const char* helpHelp;  // the help's line for --help
+};
+
+void PrintTo(const LanguageCase& c, std::ostream* out) { *out << c.code; }
+
+class CommandLanguage : public WorksheetCommandLine, public ::testing::WithParamInterface<LanguageCase> {};
+
+TEST_P(CommandLanguage, writesAndSpeaksTheLanguageAskedFor)
+{
+    const QString code = QString::fromLatin1(GetParam().code);
+    const QString pdf = file("lang.pdf");
+    const ProgramRun written = runProgram({QStringLiteral("--lang"), code, QStringLiteral("--worksheets"), QStringLiteral("2"),
+                                           QStringLiteral("--output"), pdf});
+    EXPECT_EQ(written.status, 0) << written.err.toStdString();
+    QFile check(pdf);
+    ASSERT_TRUE(check.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(check.readAll().startsWith("%PDF"));
+
+    const ProgramRun bad = runProgram({QStringLiteral("--worksheets"), QStringLiteral("500"), QStringLiteral("--lang"), code,
+                                       QStringLiteral("--output"), file("bad.pdf")});
+    EXPECT_EQ(bad.status, kExitBadInput);
+    EXPECT_TRUE(bad.err.contains(QString::fromUtf8(GetParam().badCount))) << bad.err.toStdString();
+    EXPECT_FALSE(QFile::exists(file("bad.pdf")));
+
+    const ProgramRun help = runProgram({QStringLiteral("--lang=") + code, QStringLiteral("--help")});
+    EXPECT_EQ(help.status, 0);
+    for (const char* line : {GetParam().countHelp, GetParam().langHelp, GetParam().helpHelp})
+        EXPECT_TRUE(help.out.contains(QString::fromUtf8(line))) << line << "\n" << help.out.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Languages, CommandLanguage,
+    ::testing::Values(LanguageCase{"en", "--worksheets must be a number from 1 to 200, not '500'",
+                                   "Number of worksheets, 1 to 200.", "Show the program in this language",
+                                   "Displays help on commandline options."},
+                      LanguageCase{"de", "--worksheets muss eine Zahl von 1 bis 200 sein, nicht '500'",
+                                   "Anzahl der Arbeitsblätter, 1 bis 200.", "Das Programm in dieser Sprache zeigen",
+                                   "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
+                      LanguageCase{"fr", "--worksheets doit être un nombre de 1 à 200, pas '500'",
+                                   "Nombre de fiches, de 1 à 200.", "Afficher le programme dans cette langue",
+                                   "Affiche l’aide de la ligne de commande."}),
+    [](const auto& info) { return std::string(info.param.code); });
 
 // ---- in-process: which arguments start the command line, and what the settings become ----
 
@@ -342,7 +391,11 @@ INSTANTIATE_TEST_SUITE_P(
                       RequestCase{"outputWithEquals", {QStringLiteral("--output=x.pdf")}, true},
                       RequestCase{"help", {QStringLiteral("-h")}, true},
                       RequestCase{"version", {QStringLiteral("--version")}, true},
-                      RequestCase{"afterDoubleDash", {QStringLiteral("--"), QStringLiteral("--worksheets")}, false}),
+                      RequestCase{"afterDoubleDash", {QStringLiteral("--"), QStringLiteral("--worksheets")}, false},
+                      RequestCase{"languageAlone", {QStringLiteral("--lang"), QStringLiteral("de")}, false},
+                      RequestCase{"languageAndWorksheets",
+                                  {QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--worksheets"), QStringLiteral("2")},
+                                  true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SettingsCase {
@@ -389,7 +442,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"highEndBelowTheLowDragsItDown",
                      {QStringLiteral("--from"), QStringLiteral("8"), QStringLiteral("--to"), QStringLiteral("5")}, 5, 5, 0, std::nullopt, false},
         SettingsCase{"emphasisEveryProblemByDefault", {QStringLiteral("--emphasis"), QStringLiteral("7")}, 0, 9, 0, 7.0, true},
-        SettingsCase{"emphasisMore", {QStringLiteral("--emphasis"), QStringLiteral("-3"), QStringLiteral("--more")}, 0, 9, 0, -3.0, false}),
+        SettingsCase{"emphasisMore", {QStringLiteral("--emphasis"), QStringLiteral("-3"), QStringLiteral("--more")}, 0, 9, 0, -3.0, false},
+        SettingsCase{"languageIsNoSetting", {QStringLiteral("--lang"), QStringLiteral("de")}, 0, 9, 0, std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -93,12 +93,12 @@ TEST_F(CardRecording, timeUpIsRecordedAsTimeUp)
     logic.newProbClick();
     answer(true);
     for (int tick = 0; tick <= 121 && screen().testClockOn; ++tick)
-        logic.testLengthTick(false);
+        logic.testLengthTick();
     ASSERT_EQ(shell.records.size(), 1u);
     EXPECT_EQ(shell.records[0].outcome, Outcome::TimeUp);
     EXPECT_EQ(shell.records[0].tries, 1);
     EXPECT_FLOAT_EQ(float(shell.records[0].elapsedSeconds), 60.0f);
-    logic.testLengthTick(false);
+    logic.testLengthTick();
     EXPECT_EQ(shell.records.size(), 1u);
 }
 

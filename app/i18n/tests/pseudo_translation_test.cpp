@@ -6,6 +6,7 @@
 #include "card/completion_dialog.h"
 #include "common/random_source.h"
 #include "i18n/pseudo_translator.h"
+#include "i18n/translation.h"
 #include "setup/setup_window.h"
 #include "sheets/printed/printed_window.h"
 #include "sheets/sheet_window.h"
@@ -23,12 +24,16 @@ using namespace zorvix::drive;
 
 namespace {
 
-// Texts that are the same in every language: numbers, the operation signs, the program's name.
+// Texts that are the same in every language: numbers, the operation signs, the program's name,
+// and each language's own name in the Language menu.
 bool needsTranslation(const QString& text)
 {
     const QString t = text.trimmed();
-    if (t == QLatin1String("x") || t == QCoreApplication::applicationName())
+    if (t == QLatin1String("x") || t == QCoreApplication::applicationName() || t == QLatin1String("English"))
         return false;
+    for (const QString& code : i18n::shippedLanguages(i18n::translationDirs()))
+        if (t == i18n::nativeName(code))
+            return false;
     return std::any_of(t.begin(), t.end(), [](QChar c) { return c.isLetter(); });
 }
 

@@ -216,3 +216,27 @@ TEST(ProgressWindowUnusable, saysWhatIsWrongWhenTheStoreCannotBeUsed)
 }
 
 } // namespace
+
+namespace {
+
+// Untranslated, the window says exactly what the record model says, in every shape of sentence.
+TEST(WindowWords, areTheRecordModelsOwnWithoutATranslation)
+{
+    for (int type = 0; type <= 6; ++type)
+        EXPECT_EQ(testTypeCaption(type).toStdString(), testTypeName(type));
+    for (Outcome o : {Outcome::Finished, Outcome::TimeUp, Outcome::Stopped, Outcome::Graded, Outcome::Printed,
+                      Outcome::KeyPrinted, Outcome::Retried})
+        EXPECT_EQ(outcomeCaption(o).toStdString(), outcomeName(o));
+    for (Drill d : {Drill::Page, Drill::Cards, Drill::Printed})
+        EXPECT_EQ(drillCaption(d).toStdString(), drillName(d));
+    for (int tests : {1, 2})
+        for (int asked : {0, 10})
+            for (int days : {0, 1, 7})
+                for (int earlierRight : {3, 7, 9}) // below, the same as and above 7 of 10
+                    for (int earlierAsked : {0, 10}) {
+                        const TypeSummary s{3, tests, 7, asked, earlierRight, earlierAsked};
+                        EXPECT_EQ(summaryCaption(s, days).toStdString(), summarySentence(s, days));
+                    }
+}
+
+} // namespace

@@ -449,7 +449,7 @@ TEST_F(Form1Test, menusInOrderWithTheirAccessKeys)
         file << a->text();
     EXPECT_EQ(file, (QStringList{"Ma&ximize", "&Minimize", "&NormalWindow", "Save Worksheets as &PDF…", "&Close"}));
     const auto help = top[1]->menu()->actions();
-    ASSERT_EQ(help.size(), 2);
+    ASSERT_EQ(help.size(), 3);
     EXPECT_EQ(help[0]->text(), "Contents");
     ASSERT_NE(help[0]->menu(), nullptr);
     QStringList contents;
@@ -457,6 +457,9 @@ TEST_F(Form1Test, menusInOrderWithTheirAccessKeys)
         contents << a->text();
     EXPECT_EQ(contents, (QStringList{"Setup Page", "FlashCards", "FlashPage", "PrintPage"}));
     EXPECT_EQ(help[1]->text(), "About Zorvix");
+    EXPECT_EQ(help[2]->text(), "&Language");
+    ASSERT_NE(help[2]->menu(), nullptr);
+    EXPECT_EQ(help[2]->menu()->actions().value(0)->text(), "System");
 }
 
 TEST_F(Form1Test, fileMenuChangesTheWindowStateAndCloseEndsTheProgram)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/qt/caption_fit.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "page_painter.h"
@@ -70,6 +71,7 @@ PrintedSheetWindow::PrintedSheetWindow(Shell& shell, QWidget* parent)
     };
     buildControls();
     fitWindow(kDesignWidthTwips, kDesignHeightTwips);
+    keepCaptionsFitted(this);
 }
 
 PrintedSheetWindow::~PrintedSheetWindow() = default;
