@@ -27,8 +27,8 @@ std::vector<std::string> candidates()
     if (!programDir.isEmpty()) {
         const QDir dir(programDir);
         paths.push_back(dir.filePath(QStringLiteral(ZORVIX_KELVANEUCP_SONAME)).toStdString());
-        paths.push_back(QDir::cleanPath(dir.filePath(QStringLiteral(ZORVIX_RELATIVE_LIBDIR "/" ZORVIX_KELVANEUCP_SONAME)))
-                            .toStdString());
+        paths.push_back(
+            QDir::cleanPath(dir.filePath(QStringLiteral(ZORVIX_RELATIVE_LIBDIR "/" ZORVIX_KELVANEUCP_SONAME))).toStdString());
     }
     paths.emplace_back(ZORVIX_KELVANEUCP_BUILD_FILE);
     paths.emplace_back(ZORVIX_KELVANEUCP_SONAME);
@@ -54,8 +54,7 @@ const Library& library()
                 errors = why ? why : path;
                 continue;
             }
-            l.getClassObject =
-                reinterpret_cast<kelvane::DllGetClassObjectFn>(dlsym(handle, "DllGetClassObject"));
+            l.getClassObject = reinterpret_cast<kelvane::DllGetClassObjectFn>(dlsym(handle, "DllGetClassObject"));
             if (l.getClassObject)
                 return l;
             errors = path + ": no DllGetClassObject";
@@ -72,14 +71,15 @@ void reportOnce(const std::string& why)
     if (reported)
         return;
     reported = true;
-    std::fprintf(stderr, "zorvix: layout control not available (%s); windows are not scaled to the screen\n",
-                 why.c_str());
+    std::fprintf(stderr, "zorvix: layout control not available (%s); windows are not scaled to the screen\n", why.c_str());
 }
 
 // What the drill program's main windows store for their layout control.
-constexpr kelvane::StoredProperty kStoredProperties[] = {
-    {"designwidth", 1024}, {"designheight", 768}, {"designcaptionheight", 25},
-    {"designmenuheight", 19}, {"designscrollwidth", 17}};
+constexpr kelvane::StoredProperty kStoredProperties[] = {{"designwidth", 1024},
+                                                         {"designheight", 768},
+                                                         {"designcaptionheight", 25},
+                                                         {"designmenuheight", 19},
+                                                         {"designscrollwidth", 17}};
 
 } // namespace
 
@@ -91,8 +91,7 @@ void attachLayoutControl(QWidget& window)
         return;
     }
     kelvane::ClassFactory* factory = nullptr;
-    int32_t result =
-        lib.getClassObject(kelvane::kClassIdC, kelvane::kClassFactoryIdC, reinterpret_cast<void**>(&factory));
+    int32_t result = lib.getClassObject(kelvane::kClassIdC, kelvane::kClassFactoryIdC, reinterpret_cast<void**>(&factory));
     if (!kelvane::succeeded(result) || !factory) {
         reportOnce("no class factory, code " + std::to_string(result));
         return;

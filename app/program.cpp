@@ -27,8 +27,7 @@ std::unique_ptr<Program>& programSlot()
 }
 
 // A freshly created main window gets its layout control before it is first shown.
-template <class Window>
-Window* ensureWindow(std::unique_ptr<Window>& slot, Shell& shell)
+template <class Window> Window* ensureWindow(std::unique_ptr<Window>& slot, Shell& shell)
 {
     if (!slot) {
         slot = std::make_unique<Window>(shell);

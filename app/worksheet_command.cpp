@@ -37,25 +37,23 @@ constexpr std::array<Choice, 6> kTypes{{{"add", static_cast<int>(TestType::Add)}
                                         {"multiply", static_cast<int>(TestType::Multiply)},
                                         {"divide", static_cast<int>(TestType::Divide)},
                                         {"multiply-divide", static_cast<int>(TestType::MultiplyDivide)}}};
-constexpr std::array<Choice, 2> kKeys{{{"after-each", static_cast<int>(KeyPlacement::AfterEachSheet)},
-                                       {"at-end", static_cast<int>(KeyPlacement::AtEnd)}}};
-constexpr std::array<Choice, 2> kPapers{{{"letter", static_cast<int>(Paper::Letter)},
-                                         {"a4", static_cast<int>(Paper::A4)}}};
+constexpr std::array<Choice, 2> kKeys{
+    {{"after-each", static_cast<int>(KeyPlacement::AfterEachSheet)}, {"at-end", static_cast<int>(KeyPlacement::AtEnd)}}};
+constexpr std::array<Choice, 2> kPapers{{{"letter", static_cast<int>(Paper::Letter)}, {"a4", static_cast<int>(Paper::A4)}}};
 
 // The command line's own option names; any one of them turns the command line on.
 const QStringList& ownOptionNames()
 {
-    static const QStringList names{
-        QStringLiteral("worksheets"), QStringLiteral("output"), QStringLiteral("type"),  QStringLiteral("from"),
-        QStringLiteral("to"),         QStringLiteral("emphasis"), QStringLiteral("every"), QStringLiteral("more"),
-        QStringLiteral("keys"),       QStringLiteral("paper"),  QStringLiteral("seed"),  QStringLiteral("help"),
-        QStringLiteral("help-all"),   QStringLiteral("h"),      QStringLiteral("?"),     QStringLiteral("version"),
-        QStringLiteral("v")};
+    static const QStringList names{QStringLiteral("worksheets"), QStringLiteral("output"), QStringLiteral("type"),
+                                   QStringLiteral("from"),       QStringLiteral("to"),     QStringLiteral("emphasis"),
+                                   QStringLiteral("every"),      QStringLiteral("more"),   QStringLiteral("keys"),
+                                   QStringLiteral("paper"),      QStringLiteral("seed"),   QStringLiteral("help"),
+                                   QStringLiteral("help-all"),   QStringLiteral("h"),      QStringLiteral("?"),
+                                   QStringLiteral("version"),    QStringLiteral("v")};
     return names;
 }
 
-template <std::size_t N>
-std::optional<int> choose(const std::array<Choice, N>& choices, const QString& text)
+template <std::size_t N> std::optional<int> choose(const std::array<Choice, N>& choices, const QString& text)
 {
     for (const Choice& choice : choices)
         if (text.compare(QLatin1String(choice.name), Qt::CaseInsensitive) == 0)
@@ -63,8 +61,7 @@ std::optional<int> choose(const std::array<Choice, N>& choices, const QString& t
     return std::nullopt;
 }
 
-template <std::size_t N>
-QString choiceList(const std::array<Choice, N>& choices)
+template <std::size_t N> QString choiceList(const std::array<Choice, N>& choices)
 {
     QStringList names;
     for (const Choice& choice : choices)
@@ -84,8 +81,7 @@ std::optional<int> wholeNumber(const QString& text, int low, int high)
 // The settings as the setup screen would hold them after these picks, in the order a user
 // makes them: the range, then the type (whose division adjustment sees the range), the printed
 // page, then the emphasis.
-DrillSettings settingsFromPicks(std::optional<int> from, std::optional<int> to, int type, std::optional<int> emphasis,
-                                bool more)
+DrillSettings settingsFromPicks(std::optional<int> from, std::optional<int> to, int type, std::optional<int> emphasis, bool more)
 {
     DrillSettings settings;
     SetupScreen screen;
@@ -108,10 +104,10 @@ WorksheetCommand badInput(const QString& message)
 {
     WorksheetCommand command;
     command.exitCode = kExitBadInput;
-    command.err = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName().toLower(), message)
-                  + trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Try '%1 --help' for more."))
-                        .arg(QCoreApplication::applicationName().toLower())
-                  + QLatin1Char('\n');
+    command.err = QStringLiteral("%1: %2\n").arg(QCoreApplication::applicationName().toLower(), message) +
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Try '%1 --help' for more."))
+            .arg(QCoreApplication::applicationName().toLower()) +
+        QLatin1Char('\n');
     return command;
 }
 
@@ -144,44 +140,54 @@ bool worksheetCommandRequested(const QStringList& arguments)
 WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(trCommand(QT_TRANSLATE_NOOP(
-        "WorksheetCommand", "Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.\n"
-                            "Without any of these options the program opens its windows.")));
+    parser.setApplicationDescription(
+        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand",
+                                    "Writes printed worksheets of 40 problems, each with its answer key, to a PDF file.\n"
+                                    "Without any of these options the program opens its windows.")));
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Help and version of our own, not Qt's: Qt's texts for them are missing from some of its
     // translations. --help-all is taken as --help; there are no Qt options worth listing here.
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help"), QStringLiteral("?")},
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays help on commandline options.")));
+                                  trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays help on commandline options.")));
     QCommandLineOption helpAll(QStringLiteral("help-all"));
     helpAll.setFlags(QCommandLineOption::HiddenFromHelp);
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays version information.")));
+                                     trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Displays version information.")));
     for (const QCommandLineOption& option : {help, helpAll, version})
         parser.addOption(option);
     const QCommandLineOption worksheets(QStringLiteral("worksheets"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Number of worksheets, 1 to 200.")), QStringLiteral("N"));
-    const QCommandLineOption output(QStringLiteral("output"),
+                                        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Number of worksheets, 1 to 200.")),
+                                        QStringLiteral("N"));
+    const QCommandLineOption output(
+        QStringLiteral("output"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "The PDF file to write; replaced only when complete.")),
         QStringLiteral("FILE.pdf"));
-    const QCommandLineOption type(QStringLiteral("type"),
+    const QCommandLineOption type(
+        QStringLiteral("type"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Kind of problems: %1 (default add).")).arg(choiceList(kTypes)),
         QStringLiteral("TYPE"));
-    const QCommandLineOption from(QStringLiteral("from"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Low end of the range, -99 to 99 (default 0).")), QStringLiteral("A"));
+    const QCommandLineOption from(
+        QStringLiteral("from"), trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Low end of the range, -99 to 99 (default 0).")),
+        QStringLiteral("A"));
     const QCommandLineOption to(QStringLiteral("to"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "High end of the range, -99 to 99 (default 9).")), QStringLiteral("B"));
+                                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "High end of the range, -99 to 99 (default 9).")),
+                                QStringLiteral("B"));
     const QCommandLineOption emphasis(QStringLiteral("emphasis"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "A number to drill on, -99 to 99.")), QStringLiteral("N"));
+                                      trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "A number to drill on, -99 to 99.")),
+                                      QStringLiteral("N"));
     const QCommandLineOption every(QStringLiteral("every"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "The number in every problem (default).")));
+                                   trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "The number in every problem (default).")));
     const QCommandLineOption more(QStringLiteral("more"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "The number in more problems, not all.")));
-    const QCommandLineOption keys(QStringLiteral("keys"),
+                                  trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "The number in more problems, not all.")));
+    const QCommandLineOption keys(
+        QStringLiteral("keys"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Answer keys after-each worksheet (default) or all at-end.")),
         QStringLiteral("PLACE"));
     const QCommandLineOption paper(QStringLiteral("paper"),
-        trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Paper: letter (default) or a4.")), QStringLiteral("PAPER"));
-    const QCommandLineOption seed(QStringLiteral("seed"),
+                                   trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Paper: letter (default) or a4.")),
+                                   QStringLiteral("PAPER"));
+    const QCommandLineOption seed(
+        QStringLiteral("seed"),
         trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "Seed of the random draws: the same seed gives the same file.")),
         QStringLiteral("S"));
     for (const QCommandLineOption& option : {worksheets, output, type, from, to, emphasis, every, more, keys, paper, seed})
@@ -212,7 +218,9 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
     const std::optional<int> count = wholeNumber(parser.value(worksheets), kMinWorksheets, kMaxWorksheets);
     if (!count)
         return badInput(trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--worksheets must be a number from %1 to %2, not '%3'"))
-                            .arg(kMinWorksheets).arg(kMaxWorksheets).arg(parser.value(worksheets)));
+                            .arg(kMinWorksheets)
+                            .arg(kMaxWorksheets)
+                            .arg(parser.value(worksheets)));
     job.batch.count = *count;
 
     job.output = parser.value(output);
@@ -235,16 +243,18 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
             continue;
         ends[i] = wholeNumber(parser.value(*endOptions[i]), -kOperandLimit, kOperandLimit);
         if (!ends[i])
-            return badInput(trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--%1 must be a whole number from -99 to 99, not '%2'"))
-                                .arg(endOptions[i]->names().constFirst(), parser.value(*endOptions[i])));
+            return badInput(
+                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--%1 must be a whole number from -99 to 99, not '%2'"))
+                    .arg(endOptions[i]->names().constFirst(), parser.value(*endOptions[i])));
     }
 
     std::optional<int> emphasised;
     if (parser.isSet(emphasis)) {
         emphasised = wholeNumber(parser.value(emphasis), -kOperandLimit, kOperandLimit);
         if (!emphasised)
-            return badInput(trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--emphasis must be a whole number from -99 to 99, not '%1'"))
-                                .arg(parser.value(emphasis)));
+            return badInput(
+                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--emphasis must be a whole number from -99 to 99, not '%1'"))
+                    .arg(parser.value(emphasis)));
     }
     if ((parser.isSet(every) || parser.isSet(more)) && !emphasised)
         return badInput(trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--every and --more go with --emphasis N")));
@@ -270,8 +280,10 @@ WorksheetCommand parseWorksheetCommand(const QStringList& arguments)
         const QString text = parser.value(seed).trimmed();
         const qulonglong value = text.toULongLong(&ok);
         if (!ok || text.startsWith(QLatin1Char('-')) || text.startsWith(QLatin1Char('+')))
-            return badInput(trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--seed must be a whole number from 0 to %1, not '%2'"))
-                                .arg(std::numeric_limits<qulonglong>::max()).arg(parser.value(seed)));
+            return badInput(
+                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "--seed must be a whole number from 0 to %1, not '%2'"))
+                    .arg(std::numeric_limits<qulonglong>::max())
+                    .arg(parser.value(seed)));
         job.seed = value;
     }
 
@@ -327,7 +339,9 @@ int worksheetCommandMain(int argc, char** argv)
     const QString programName = QCoreApplication::applicationName().toLower();
     const PdfOutcome outcome = writeWorksheetsPdf(job.output, sheets, job.batch.keys, job.batch.paper, [&](int done, int total) {
         if (showProgress)
-            writeTo(stderr, trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "\r%1: page %2 of %3")).arg(programName).arg(done).arg(total));
+            writeTo(
+                stderr,
+                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "\r%1: page %2 of %3")).arg(programName).arg(done).arg(total));
         return g_interrupted == 0;
     });
     if (showProgress)
@@ -338,13 +352,15 @@ int worksheetCommandMain(int argc, char** argv)
     switch (outcome.status) {
     case PdfOutcome::Status::Written: return kExitWritten;
     case PdfOutcome::Status::Cancelled:
-        writeTo(stderr, trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "%1: interrupted; %2 was not written\n"))
-                            .arg(programName, QDir::toNativeSeparators(job.output)));
+        writeTo(stderr,
+                trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "%1: interrupted; %2 was not written\n"))
+                    .arg(programName, QDir::toNativeSeparators(job.output)));
         return kExitInterrupted;
     case PdfOutcome::Status::Failed: break;
     }
-    writeTo(stderr, trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "%1: cannot write %2: %3\n"))
-                        .arg(programName, QDir::toNativeSeparators(job.output), outcome.error));
+    writeTo(stderr,
+            trCommand(QT_TRANSLATE_NOOP("WorksheetCommand", "%1: cannot write %2: %3\n"))
+                .arg(programName, QDir::toNativeSeparators(job.output), outcome.error));
     return outcome.opened ? kExitFailed : kExitBadInput;
 }
 

@@ -13,8 +13,8 @@
 namespace zorvix {
 
 inline constexpr int kExitWritten = 0;
-inline constexpr int kExitFailed = 1;    // the file could not be finished (disk full, ...)
-inline constexpr int kExitBadInput = 2;  // a bad option or value, or a path that cannot be written
+inline constexpr int kExitFailed = 1;   // the file could not be finished (disk full, ...)
+inline constexpr int kExitBadInput = 2; // a bad option or value, or a path that cannot be written
 inline constexpr int kExitInterrupted = 130;
 
 struct WorksheetJob {

@@ -42,8 +42,8 @@ TestRecord cardTest(int n, std::int64_t ended)
         const bool right = (n + k) % 7 != 0;
         r.right += right;
         r.missed += !right;
-        r.problems.push_back(ProblemRecord{double(k % 10), double((n + k) % 10), "x", right ? "12" : "13", right,
-                                           false, false, 2.5});
+        r.problems.push_back(
+            ProblemRecord{double(k % 10), double((n + k) % 10), "x", right ? "12" : "13", right, false, false, 2.5});
     }
     return r;
 }
@@ -66,10 +66,25 @@ void bareWrite(QSqlDatabase& db, const TestRecord& r)
     }();
     (void)prepared;
     begin.exec();
-    const QVariant values[] = {QString::fromStdString(r.profile), int(r.drill), int(r.outcome), qlonglong(r.startedMs),
-                               qlonglong(r.endedMs), r.testType, r.minOperand, r.maxOperand, r.problemCount,
-                               int(r.timed), r.timeLimitMinutes, QVariant(QMetaType::fromType<double>()), 0, r.right,
-                               r.tries, r.skipped, r.missed, r.elapsedSeconds, 0};
+    const QVariant values[] = {QString::fromStdString(r.profile),
+                               int(r.drill),
+                               int(r.outcome),
+                               qlonglong(r.startedMs),
+                               qlonglong(r.endedMs),
+                               r.testType,
+                               r.minOperand,
+                               r.maxOperand,
+                               r.problemCount,
+                               int(r.timed),
+                               r.timeLimitMinutes,
+                               QVariant(QMetaType::fromType<double>()),
+                               0,
+                               r.right,
+                               r.tries,
+                               r.skipped,
+                               r.missed,
+                               r.elapsedSeconds,
+                               0};
     for (int i = 0; i < 19; ++i)
         test.bindValue(i, values[i]);
     test.exec();
@@ -78,8 +93,9 @@ void bareWrite(QSqlDatabase& db, const TestRecord& r)
     test.finish();
     int seq = 0;
     for (const ProblemRecord& p : r.problems) {
-        const QVariant row[] = {id, ++seq, p.first, p.second, QString::fromStdString(p.sign),
-                                QString::fromStdString(p.answer), int(p.right), 0, 0, p.seconds};
+        const QVariant row[] = {
+            id,           ++seq, p.first, p.second, QString::fromStdString(p.sign), QString::fromStdString(p.answer),
+            int(p.right), 0,     0,       p.seconds};
         for (int i = 0; i < 10; ++i)
             problem.bindValue(i, row[i]);
         problem.exec();

@@ -84,8 +84,8 @@ double pairedRatio(const std::vector<double>& ours, const std::vector<double>& f
 bool report(const char* what, double ours, double floor, double ratio, const char* unit, double target)
 {
     const bool ok = floor > 0 && ratio <= target;
-    std::printf("%-28s zorvix %9.1f %s   floor %9.1f %s   ratio %.3f   target <= %.2f   %s\n", what, ours, unit, floor,
-                unit, ratio, target, ok ? "ok" : "MISSED");
+    std::printf("%-28s zorvix %9.1f %s   floor %9.1f %s   ratio %.3f   target <= %.2f   %s\n", what, ours, unit, floor, unit,
+                ratio, target, ok ? "ok" : "MISSED");
     return ok;
 }
 

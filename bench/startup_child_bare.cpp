@@ -41,7 +41,11 @@ L113.3 40.0L109.9 40.0L118.2 27.5L110.9 16.7"/></svg>)";
 // A vector picture, drawn as the drill program draws its pictures.
 class Banner final : public QWidget {
 public:
-    explicit Banner(QWidget* parent) : QWidget(parent), m_renderer(QByteArray(kBanner)) {}
+    explicit Banner(QWidget* parent)
+        : QWidget(parent)
+        , m_renderer(QByteArray(kBanner))
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override

@@ -121,7 +121,9 @@ BENCHMARK(BM_ClassSetToPdf)
     ->ArgName("type")
     ->Arg(static_cast<int>(TestType::AddSubtract))
     ->Arg(static_cast<int>(TestType::MultiplyDivide))
-    ->UseManualTime()->Unit(benchmark::kMillisecond)->MinTime(3.0);
+    ->UseManualTime()
+    ->Unit(benchmark::kMillisecond)
+    ->MinTime(3.0);
 
 // Peak resident memory (kB) of the program writing count sheets from the command line.
 long peakKilobytes(int count, const std::string& output)
@@ -129,8 +131,8 @@ long peakKilobytes(int count, const std::string& output)
     const pid_t child = fork();
     if (child == 0) {
         const std::string n = std::to_string(count);
-        execl(ZORVIX_PROGRAM, ZORVIX_PROGRAM, "--worksheets", n.c_str(), "--output", output.c_str(), "--type",
-              "multiply-divide", "--seed", "1", static_cast<char*>(nullptr));
+        execl(ZORVIX_PROGRAM, ZORVIX_PROGRAM, "--worksheets", n.c_str(), "--output", output.c_str(), "--type", "multiply-divide",
+              "--seed", "1", static_cast<char*>(nullptr));
         _exit(127);
     }
     int status = 0;

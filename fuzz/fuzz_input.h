@@ -9,7 +9,11 @@ namespace fuzzing {
 
 class Input {
 public:
-    Input(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Input(const std::uint8_t* data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
     std::uint8_t byte() { return m_pos < m_size ? m_data[m_pos++] : 0; }
     std::uint32_t u32()
     {

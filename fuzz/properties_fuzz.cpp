@@ -83,8 +83,8 @@ std::string anyKey(Input& in)
 
 std::string numericText(Input& in)
 {
-    static constexpr const char* texts[] = {"1024", " 768", "-5", "0", "1e308", "1e309", "-1e309", "nan", "inf",
-                                            "True", "false", "12abc", "", "  ", "0x10", "1.5e-320", "&H10", "3,5"};
+    static constexpr const char* texts[] = {"1024", " 768",  "-5",    "0", "1e308", "1e309", "-1e309",   "nan",  "inf",
+                                            "True", "false", "12abc", "",  "  ",    "0x10",  "1.5e-320", "&H10", "3,5"};
     const std::uint8_t pick = in.byte();
     if (pick < 200)
         return texts[pick % std::size(texts)];
@@ -229,10 +229,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // Stored metrics a real screen could have leave the form's geometry numbers; absurd ones
     // (a design screen 1e-150 pixels high) scale by absurd factors, which a real host refuses.
     const bool plausible = inst.DesignWidth >= 100 && inst.DesignWidth <= 20000 && inst.DesignHeight >= 100 &&
-                           inst.DesignHeight <= 20000 && inst.DesignBorderWidth >= 0 && inst.DesignBorderWidth <= 200 &&
-                           inst.DesignCaptionHeight >= 0 && inst.DesignCaptionHeight <= 200 &&
-                           inst.DesignMenuHeight >= 0 && inst.DesignMenuHeight <= 200 &&
-                           inst.DesignScrollWidth >= 0 && inst.DesignScrollWidth <= 200;
+        inst.DesignHeight <= 20000 && inst.DesignBorderWidth >= 0 && inst.DesignBorderWidth <= 200 &&
+        inst.DesignCaptionHeight >= 0 && inst.DesignCaptionHeight <= 200 && inst.DesignMenuHeight >= 0 &&
+        inst.DesignMenuHeight <= 200 && inst.DesignScrollWidth >= 0 && inst.DesignScrollWidth <= 200;
     if (plausible) {
         for (const char* member : {"Left", "Top", "Width", "Height"}) {
             if (!std::isfinite(form->num(member)))

@@ -24,11 +24,14 @@ namespace {
 
 class Bytes {
 public:
-    Bytes(const std::uint8_t* data, std::size_t size) : m_data(data), m_size(size) {}
+    Bytes(const std::uint8_t* data, std::size_t size)
+        : m_data(data)
+        , m_size(size)
+    {
+    }
     std::uint8_t next() { return m_at < m_size ? m_data[m_at++] : 0; }
     bool flag() { return next() & 1; }
-    template <class T, std::size_t N>
-    const T& pick(const std::array<T, N>& from) { return from[next() % N]; }
+    template <class T, std::size_t N> const T& pick(const std::array<T, N>& from) { return from[next() % N]; }
 
 private:
     const std::uint8_t* m_data;
@@ -36,18 +39,17 @@ private:
     std::size_t m_at = 0;
 };
 
-constexpr std::array<const char*, 23> kTypes{
-    "TextBox", "Label",       "CommandButton", "Frame",    "PictureBox", "Image",  "Line",    "Timer",
-    "CommonDialog", "SysInfo", "Menu",        "Toolbar",  "DBGrid",     "DataGrid", "MSFlexGrid", "MSHFlexGrid",
-    "TabStrip", "SSTab",      "Data",          "ListBox",  "ComboBox",   "OptionButton", "Frame"};
+constexpr std::array<const char*, 23> kTypes{"TextBox", "Label",    "CommandButton", "Frame",        "PictureBox", "Image",
+                                             "Line",    "Timer",    "CommonDialog",  "SysInfo",      "Menu",       "Toolbar",
+                                             "DBGrid",  "DataGrid", "MSFlexGrid",    "MSHFlexGrid",  "TabStrip",   "SSTab",
+                                             "Data",    "ListBox",  "ComboBox",      "OptionButton", "Frame"};
 
 constexpr std::array<const char*, 40> kMembers{
-    "Left",     "Top",         "Width",        "Height",      "Visible",   "Container",    "Move",
-    "Font",     "FontSize",    "FontName",     "Align",       "Name",      "Tab",          "Tabs",
-    "Row",      "Col",         "RowSel",       "ColSel",      "RowHeight", "ColWidth",     "CellFontName",
-    "CellFontSize", "CellFontWidth", "ScaleMode", "Stretch",  "X1",        "Y2",           "Columns",
-    "WindowState", "ClipControls", "Refresh",  "StartUpPosition", "AutoSize", "PaintPicture", "TabMaxWidth",
-    "TabHeight", "HeadFont",   "RowHeightMin", "ScrollBars",  "MDIChild"};
+    "Left",     "Top",          "Width",       "Height",    "Visible",      "Container",    "Move",          "Font",
+    "FontSize", "FontName",     "Align",       "Name",      "Tab",          "Tabs",         "Row",           "Col",
+    "RowSel",   "ColSel",       "RowHeight",   "ColWidth",  "CellFontName", "CellFontSize", "CellFontWidth", "ScaleMode",
+    "Stretch",  "X1",           "Y2",          "Columns",   "WindowState",  "ClipControls", "Refresh",       "StartUpPosition",
+    "AutoSize", "PaintPicture", "TabMaxWidth", "TabHeight", "HeadFont",     "RowHeightMin", "ScrollBars",    "MDIChild"};
 
 constexpr std::array<double, 10> kPositions{0, 100, 1500, 9000, -200, -80000, 30000, 1e9, 1e12, 0.5};
 constexpr std::array<double, 9> kDesign{1024, 768, 800, 600, 0, 1, -5, 25, 4000};
@@ -57,7 +59,11 @@ constexpr std::array<double, 5> kTwips{15, 12, 0, -3, 1440};
 
 class FuzzEvents final : public Events {
 public:
-    FuzzEvents(KelvaneUC& uc, std::uint8_t mode) : m_uc(uc), m_mode(mode) {}
+    FuzzEvents(KelvaneUC& uc, std::uint8_t mode)
+        : m_uc(uc)
+        , m_mode(mode)
+    {
+    }
     void BeforeResize(const Ref&, double, double, bool& cancel) override
     {
         if (m_mode & 1)
@@ -117,8 +123,7 @@ void build(Bytes& in, FakeForm& form)
     const int count = in.next() % 41;
     for (int i = 0; i < count; ++i) {
         const std::string type = in.pick(kTypes);
-        const Box box{in.pick(kPositions), in.pick(kPositions), std::fabs(in.pick(kPositions)),
-                      std::fabs(in.pick(kPositions))};
+        const Box box{in.pick(kPositions), in.pick(kPositions), std::fabs(in.pick(kPositions)), std::fabs(in.pick(kPositions))};
         FakeRef container;
         if (!containers.empty() && in.flag())
             container = containers[in.next() % containers.size()];
@@ -147,12 +152,13 @@ void build(Bytes& in, FakeForm& form)
         const std::uint8_t who = in.next();
         const FakeRef& target = who % 5 == 0 ? form.form() : form.controls()[who % form.controls().size()];
         const std::uint8_t how = in.next();
-        target->inject(in.pick(kMembers), {.error = makeError(how & 8 ? err::Overflow : err::MissingMember),
-                                           .onGet = (how & 1) != 0,
-                                           .onSet = (how & 2) != 0,
-                                           .onCall = (how & 4) != 0,
-                                           .after = (how >> 4) % 4,
-                                           .times = how & 64 ? 1 : -1});
+        target->inject(in.pick(kMembers),
+                       {.error = makeError(how & 8 ? err::Overflow : err::MissingMember),
+                        .onGet = (how & 1) != 0,
+                        .onSet = (how & 2) != 0,
+                        .onCall = (how & 4) != 0,
+                        .after = (how >> 4) % 4,
+                        .times = how & 64 ? 1 : -1});
     }
 }
 

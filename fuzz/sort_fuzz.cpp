@@ -33,8 +33,8 @@ using fuzzing::Input;
 
 double anyKey(Input& in)
 {
-    static constexpr double specials[] = {0.0, -0.0, 1.0, -1.0, 1e308, -1e308, 5e-324, HUGE_VAL, -HUGE_VAL,
-                                          NAN, 2.5, 3.0, 15.0, 1440.0};
+    static constexpr double specials[] = {0.0,      -0.0,      1.0, -1.0, 1e308, -1e308, 5e-324,
+                                          HUGE_VAL, -HUGE_VAL, NAN, 2.5,  3.0,   15.0,   1440.0};
     const std::uint8_t pick = in.byte();
     if (pick < 96)
         return static_cast<double>(pick % 6); // many ties

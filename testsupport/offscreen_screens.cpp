@@ -7,8 +7,8 @@
 
 int runTestsOnScreens(int argc, char** argv, const char* screensJson)
 {
-    const QString config = QDir::temp().filePath(
-        QStringLiteral("zorvix_screens_%1.json").arg(QCoreApplication::applicationPid()));
+    const QString config =
+        QDir::temp().filePath(QStringLiteral("zorvix_screens_%1.json").arg(QCoreApplication::applicationPid()));
     {
         QFile file(config);
         if (!file.open(QIODevice::WriteOnly))

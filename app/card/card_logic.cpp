@@ -22,16 +22,12 @@ void bump(int16_t& counter)
 
 CardEntry entryOnShow(const CardScreen& screen)
 {
-    return CardEntry{toInt16Clamped(readNumber(screen.digit0)), toInt16Clamped(readNumber(screen.digit1)),
-                     screen.sign};
+    return CardEntry{toInt16Clamped(readNumber(screen.digit0)), toInt16Clamped(readNumber(screen.digit1)), screen.sign};
 }
 
 } // namespace
 
-int CardLogic::problemCount() const
-{
-    return m_givenRunning ? int(m_given.size()) : m_shell.state().settings.problemCount;
-}
+int CardLogic::problemCount() const { return m_givenRunning ? int(m_given.size()) : m_shell.state().settings.problemCount; }
 
 void CardLogic::practise(std::vector<CardEntry> problems)
 {

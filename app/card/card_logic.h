@@ -19,19 +19,19 @@ public:
     const CardScreen& screen() const { return m_screen; }
     const CardTest& test() const { return m_test; }
 
-    void formActivate();                   // the window is shown or the dialog closed
-    void newProbClick();                   // START / NEW PROBLEM
-    void keypadClick(int index);           // 0..9 digits, 10 the minus key
+    void formActivate();                        // the window is shown or the dialog closed
+    void newProbClick();                        // START / NEW PROBLEM
+    void keypadClick(int index);                // 0..9 digits, 10 the minus key
     void answerEdited(const std::string& text); // typed straight into the answer box
     void eraseClick();
     void checkClick();
     void autoNewProbTick();
     void skipClick();
-    void tryagainClick();                  // MISSED PROBLEMS
+    void tryagainClick(); // MISSED PROBLEMS
     // Never touches the answer: a child typing "12" keeps what was typed.
     void testLengthTick();
     void timerbarClick();
-    void trackClick();                     // Label1, the bar's track
+    void trackClick(); // Label1, the bar's track
     void returnClick();
     void formUnload();
     void dialogOk();

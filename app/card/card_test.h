@@ -22,9 +22,9 @@ struct CardTest {
     int16_t numSkipped = 0; // entries of skippedList used this test
     std::array<CardEntry, kCardListCapacity> skippedList{};
     bool retryMode = false;
-    int16_t numMissed = 0;  // one queue for the whole run
+    int16_t numMissed = 0; // one queue for the whole run
     std::array<CardEntry, kCardListCapacity> missedList{};
-    int16_t iwrongprob = 0; // entries of missedList already re-asked
+    int16_t iwrongprob = 0;    // entries of missedList already re-asked
     int16_t emphasisCycle = 0; // runs on across tests
 
     // Entry k (counting from 1) of a list, or null when it was not written in this test / run,

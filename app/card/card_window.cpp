@@ -46,7 +46,7 @@ QString trLogic(const std::string& english) { return i18n::text(i18n::kCard, toQ
 
 // Captions the logic writes; listed so the translation template carries them.
 [[maybe_unused]] constexpr const char* kLogicCaptions[] = {QT_TRANSLATE_NOOP("Form2", "START"),
-                                                          QT_TRANSLATE_NOOP("Form2", "NEW PROBLEM")};
+                                                           QT_TRANSLATE_NOOP("Form2", "NEW PROBLEM")};
 
 // What a screen reader says for each face: the face tells the result, not only its colour.
 const char* const kFaceNames[] = {QT_TRANSLATE_NOOP("Form2", "thinking"), QT_TRANSLATE_NOOP("Form2", "right"),
@@ -84,8 +84,8 @@ CardWindow::CardWindow(Shell& shell, QWidget* parent)
 
 CardWindow::~CardWindow() = default;
 
-QPushButton* CardWindow::addButton(const QString& name, const QString& caption, double left, double top,
-                                   double width, double height, QColor colour, double points)
+QPushButton* CardWindow::addButton(const QString& name, const QString& caption, double left, double top, double width,
+                                   double height, QColor colour, double points)
 {
     auto* button = new WrapButton(i18n::text(i18n::kCard, caption), this);
     button->setObjectName(name);
@@ -148,7 +148,8 @@ void CardWindow::build()
             m_check->click();
     });
 
-    m_erase = addButton(QStringLiteral("Erase"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "ERASE")), 2760, 6240, 2295, 375, Qt::white, 12);
+    m_erase = addButton(QStringLiteral("Erase"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "ERASE")), 2760, 6240, 2295, 375,
+                        Qt::white, 12);
     connect(m_erase, &QPushButton::clicked, this, [this] { forward([&] { m_logic.eraseClick(); }); });
 
     for (int i = 0; i < 3; ++i) {
@@ -191,11 +192,11 @@ void CardWindow::build()
 
     m_check = addButton(QStringLiteral("check"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "CHECK")), 6960, 3480, 1455, 975,
                         QColor(255, 128, 0), 12);
-    m_skip = addButton(QStringLiteral("skip"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "SKIP")), 8520, 3480, 1455, 975, QColor(255, 255, 0), 12);
-    m_tryagain = addButton(QStringLiteral("tryagain"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "MISSED PROBLEMS")), 8520, 3480, 1455, 975,
-                           QColor(255, 0, 0), 12);
-    m_newProb = addButton(QStringLiteral("new_prob"), QStringLiteral("START"), 10080, 3480, 1455, 975,
-                          QColor(0, 255, 0), 12);
+    m_skip = addButton(QStringLiteral("skip"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "SKIP")), 8520, 3480, 1455, 975,
+                       QColor(255, 255, 0), 12);
+    m_tryagain = addButton(QStringLiteral("tryagain"), QStringLiteral(QT_TRANSLATE_NOOP("Form2", "MISSED PROBLEMS")), 8520, 3480,
+                           1455, 975, QColor(255, 0, 0), 12);
+    m_newProb = addButton(QStringLiteral("new_prob"), QStringLiteral("START"), 10080, 3480, 1455, 975, QColor(0, 255, 0), 12);
     connect(m_check, &QPushButton::clicked, this, [this] {
         forward([&] { m_logic.checkClick(); });
         announceResult();

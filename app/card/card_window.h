@@ -41,8 +41,8 @@ protected:
 
 private:
     void build();
-    QPushButton* addButton(const QString& name, const QString& caption, double left, double top, double width,
-                           double height, QColor colour, double points);
+    QPushButton* addButton(const QString& name, const QString& caption, double left, double top, double width, double height,
+                           QColor colour, double points);
     template <class Handler> void forward(Handler handler);
     void render();
     void announceResult();

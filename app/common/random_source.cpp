@@ -58,9 +58,6 @@ double ScriptedRandom::next()
     return r;
 }
 
-double drawFromRange(RandomSource& random, double low, double span)
-{
-    return std::floor(span * random.next() + low);
-}
+double drawFromRange(RandomSource& random, double low, double span) { return std::floor(span * random.next() + low); }
 
 } // namespace zorvix

@@ -103,15 +103,15 @@ bool installTranslation(QCoreApplication& app, const QLocale& locale, const QStr
         if (!QDir(dir).exists())
             continue;
         auto* translator = new QTranslator(&app);
-        if (translator->load(locale, QStringLiteral("zorvix"), QStringLiteral("_"), dir, QStringLiteral(".qm"))
-            && QCoreApplication::installTranslator(translator)) {
+        if (translator->load(locale, QStringLiteral("zorvix"), QStringLiteral("_"), dir, QStringLiteral(".qm")) &&
+            QCoreApplication::installTranslator(translator)) {
             ownTranslator() = translator;
             installedCode() = QFileInfo(translator->filePath()).completeBaseName().mid(kFilePrefix.size());
             // Qt's own buttons and dialogs in the same language; where Qt has none they stay English.
             auto* qt = new QTranslator(&app);
             if (qt->load(locale, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath))
-                && QCoreApplication::installTranslator(qt))
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+                QCoreApplication::installTranslator(qt))
                 qtTranslator() = qt;
             else
                 delete qt;
@@ -138,13 +138,12 @@ QStringList shippedLanguages(const QStringList& dirs)
 {
     QStringList codes;
     for (const QString& dir : dirs) {
-        const QStringList files =
-            QDir(dir).entryList({kFilePrefix + QStringLiteral("*.qm")}, QDir::Files | QDir::Readable);
+        const QStringList files = QDir(dir).entryList({kFilePrefix + QStringLiteral("*.qm")}, QDir::Files | QDir::Readable);
         for (const QString& file : files) {
             const QString code = QFileInfo(file).completeBaseName().mid(kFilePrefix.size());
             const QLocale locale(code);
-            if (!code.isEmpty() && locale.language() != QLocale::C && locale.language() != QLocale::English
-                && !codes.contains(code))
+            if (!code.isEmpty() && locale.language() != QLocale::C && locale.language() != QLocale::English &&
+                !codes.contains(code))
                 codes << code;
         }
     }
@@ -156,10 +155,11 @@ QString nativeName(const QString& code)
 {
     // Qt names some languages after their country ("español de España"); a child looks for
     // the plain name of the language.
-    static const QHash<QString, QString> plain{
-        {QStringLiteral("de"), QStringLiteral("Deutsch")},   {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("fr"), QStringLiteral("Français")},  {QStringLiteral("it"), QStringLiteral("Italiano")},
-        {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")}};
+    static const QHash<QString, QString> plain{{QStringLiteral("de"), QStringLiteral("Deutsch")},
+                                               {QStringLiteral("es"), QStringLiteral("Español")},
+                                               {QStringLiteral("fr"), QStringLiteral("Français")},
+                                               {QStringLiteral("it"), QStringLiteral("Italiano")},
+                                               {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")}};
     if (const auto it = plain.constFind(code); it != plain.constEnd())
         return *it;
     const QLocale locale(code);
@@ -189,8 +189,9 @@ void rememberLanguage(const QString& code)
 void addLanguageOption(QCommandLineParser& parser)
 {
     parser.addOption(QCommandLineOption(kLanguageOption,
-                                        QCoreApplication::translate("CommandLine", "Show the program in this language "
-                                                                                   "(de, fr, es, pt_BR, it, en)."),
+                                        QCoreApplication::translate("CommandLine",
+                                                                    "Show the program in this language "
+                                                                    "(de, fr, es, pt_BR, it, en)."),
                                         QStringLiteral("code")));
 }
 

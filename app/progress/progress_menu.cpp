@@ -48,20 +48,20 @@ void fillProfiles(QMenu* menu, ProgressService& service, QWidget* window)
         QObject::connect(action, &QAction::triggered, menu, [&service, name] { service.setCurrentProfile(name); });
     }
     menu->addSeparator();
-    QObject::connect(item(menu, "mnuNewProfile", QT_TRANSLATE_NOOP("Progress", "&New…")), &QAction::triggered, window,
+    QObject::connect(
+        item(menu, "mnuNewProfile", QT_TRANSLATE_NOOP("Progress", "&New…")), &QAction::triggered, window, [&service, window] {
+            const std::unique_ptr<QInputDialog> dialog(profileNameDialog(ProfileDialog::New, QString(), window));
+            if (dialog->exec() != QDialog::Accepted)
+                return;
+            const QString name = dialog->textValue();
+            if (service.addProfile(name))
+                service.setCurrentProfile(name.simplified());
+            else
+                QMessageBox::information(window, trProgress(QT_TRANSLATE_NOOP("Progress", "New Child")),
+                                         trProgress(QT_TRANSLATE_NOOP("Progress", "That name is empty or already taken.")));
+        });
+    QObject::connect(item(menu, "mnuRenameProfile", QT_TRANSLATE_NOOP("Progress", "&Rename…")), &QAction::triggered, window,
                      [&service, window] {
-                         const std::unique_ptr<QInputDialog> dialog(profileNameDialog(ProfileDialog::New, QString(), window));
-                         if (dialog->exec() != QDialog::Accepted)
-                             return;
-                         const QString name = dialog->textValue();
-                         if (service.addProfile(name))
-                             service.setCurrentProfile(name.simplified());
-                         else
-                             QMessageBox::information(window, trProgress(QT_TRANSLATE_NOOP("Progress", "New Child")),
-                                                      trProgress(QT_TRANSLATE_NOOP("Progress", "That name is empty or already taken.")));
-                     });
-    QObject::connect(item(menu, "mnuRenameProfile", QT_TRANSLATE_NOOP("Progress", "&Rename…")), &QAction::triggered,
-                     window, [&service, window] {
                          const QString from = service.currentProfile();
                          const std::unique_ptr<QInputDialog> dialog(profileNameDialog(ProfileDialog::Rename, from, window));
                          const bool ok = dialog->exec() == QDialog::Accepted;
@@ -110,8 +110,7 @@ bool exportCsv(ProgressService& service, const QString& file, QString* why)
         return false;
     const std::string text = csvText(store->records({}, true));
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()) ||
-        !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit()) {
         *why = out.errorString();
         return false;
     }
@@ -138,8 +137,8 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
     auto* progressWindow = new QPointer<ProgressWindow>;
     QObject::connect(menu, &QObject::destroyed, [progressWindow] { delete progressWindow; });
 
-    QObject::connect(item(menu, "mnuShowProgress", QT_TRANSLATE_NOOP("Progress", "Show &Progress…")), &QAction::triggered,
-                     window, [&shell, window, progressWindow] {
+    QObject::connect(item(menu, "mnuShowProgress", QT_TRANSLATE_NOOP("Progress", "Show &Progress…")), &QAction::triggered, window,
+                     [&shell, window, progressWindow] {
                          ProgressService* service = shell.progress();
                          if (!service)
                              return;
@@ -162,52 +161,53 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
             fillProfiles(who, *service, window);
     });
 
-    QObject::connect(item(menu, "mnuHardestFacts", QT_TRANSLATE_NOOP("Progress", "Practise &Hardest Facts")),
-                     &QAction::triggered, window, [&shell, window] {
-                         ProgressService* service = shell.progress();
-                         if (!service)
-                             return;
-                         QString why;
-                         const std::vector<Fact> facts = hardestFactsToPractise(*service, &why);
-                         if (facts.empty()) {
-                             QMessageBox::information(
-                                 window, trProgress(QT_TRANSLATE_NOOP("Progress", "Practise Hardest Facts")),
-                                 why.isEmpty() ? trProgress(QT_TRANSLATE_NOOP("Progress", "Nothing was missed in the last 30 days."))
-                                               : why);
-                             return;
-                         }
-                         shell.practise(facts);
-                     });
+    QObject::connect(
+        item(menu, "mnuHardestFacts", QT_TRANSLATE_NOOP("Progress", "Practise &Hardest Facts")), &QAction::triggered, window,
+        [&shell, window] {
+            ProgressService* service = shell.progress();
+            if (!service)
+                return;
+            QString why;
+            const std::vector<Fact> facts = hardestFactsToPractise(*service, &why);
+            if (facts.empty()) {
+                QMessageBox::information(
+                    window, trProgress(QT_TRANSLATE_NOOP("Progress", "Practise Hardest Facts")),
+                    why.isEmpty() ? trProgress(QT_TRANSLATE_NOOP("Progress", "Nothing was missed in the last 30 days.")) : why);
+                return;
+            }
+            shell.practise(facts);
+        });
     menu->addSeparator();
-    QObject::connect(item(menu, "mnuExportCsv", QT_TRANSLATE_NOOP("Progress", "&Export CSV…")), &QAction::triggered,
-                     window, [&shell, window] {
-                         ProgressService* service = shell.progress();
-                         if (!service)
-                             return;
-                         const QString file = QFileDialog::getSaveFileName(
-                             window, trProgress(QT_TRANSLATE_NOOP("Progress", "Export CSV")),
-                             QStringLiteral("zorvix-progress.csv"), trProgress(QT_TRANSLATE_NOOP("Progress", "CSV files (*.csv)")));
-                         QString why;
-                         if (!file.isEmpty() && !exportCsv(*service, file, &why))
-                             QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Export CSV")), why);
-                     });
-    QObject::connect(item(menu, "mnuForgetProgress", QT_TRANSLATE_NOOP("Progress", "&Forget All Progress…")),
-                     &QAction::triggered, window, [&shell, window, progressWindow] {
-                         ProgressService* service = shell.progress();
-                         if (!service)
-                             return;
-                         const auto answer = QMessageBox::question(
-                             window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")),
-                             trProgress(QT_TRANSLATE_NOOP("Progress", "Forget every recorded test of every child? This cannot be undone.")),
-                             QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-                         if (answer != QMessageBox::Yes)
-                             return;
-                         QString why;
-                         if (!forgetAllProgress(*service, &why))
-                             QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")), why);
-                         if (*progressWindow)
-                             (*progressWindow)->reload();
-                     });
+    QObject::connect(
+        item(menu, "mnuExportCsv", QT_TRANSLATE_NOOP("Progress", "&Export CSV…")), &QAction::triggered, window, [&shell, window] {
+            ProgressService* service = shell.progress();
+            if (!service)
+                return;
+            const QString file = QFileDialog::getSaveFileName(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Export CSV")),
+                                                              QStringLiteral("zorvix-progress.csv"),
+                                                              trProgress(QT_TRANSLATE_NOOP("Progress", "CSV files (*.csv)")));
+            QString why;
+            if (!file.isEmpty() && !exportCsv(*service, file, &why))
+                QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Export CSV")), why);
+        });
+    QObject::connect(
+        item(menu, "mnuForgetProgress", QT_TRANSLATE_NOOP("Progress", "&Forget All Progress…")), &QAction::triggered, window,
+        [&shell, window, progressWindow] {
+            ProgressService* service = shell.progress();
+            if (!service)
+                return;
+            const auto answer = QMessageBox::question(
+                window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")),
+                trProgress(QT_TRANSLATE_NOOP("Progress", "Forget every recorded test of every child? This cannot be undone.")),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+            if (answer != QMessageBox::Yes)
+                return;
+            QString why;
+            if (!forgetAllProgress(*service, &why))
+                QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")), why);
+            if (*progressWindow)
+                (*progressWindow)->reload();
+        });
     return menu;
 }
 

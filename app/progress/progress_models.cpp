@@ -17,15 +17,21 @@ QString rounded(double value) { return QString::number(std::lround(value)); }
 QString oneDecimal(double value) { return QString::number(std::round(value * 10) / 10, 'f', 1); }
 
 // The names the record model gives, for the translators; a name not listed stays as it is.
-[[maybe_unused]] const char* const kRecordWords[] = {
-    QT_TRANSLATE_NOOP("Progress", "Addition"),       QT_TRANSLATE_NOOP("Progress", "Subtraction"),
-    QT_TRANSLATE_NOOP("Progress", "Addition and subtraction"), QT_TRANSLATE_NOOP("Progress", "Multiplication"),
-    QT_TRANSLATE_NOOP("Progress", "Division"),       QT_TRANSLATE_NOOP("Progress", "Multiplication and division"),
-    QT_TRANSLATE_NOOP("Progress", "finished"),       QT_TRANSLATE_NOOP("Progress", "time up"),
-    QT_TRANSLATE_NOOP("Progress", "stopped"),        QT_TRANSLATE_NOOP("Progress", "graded"),
-    QT_TRANSLATE_NOOP("Progress", "printed"),        QT_TRANSLATE_NOOP("Progress", "key printed"),
-    QT_TRANSLATE_NOOP("Progress", "retried"),        QT_TRANSLATE_NOOP("Progress", "sheet"),
-    QT_TRANSLATE_NOOP("Progress", "cards")};
+[[maybe_unused]] const char* const kRecordWords[] = {QT_TRANSLATE_NOOP("Progress", "Addition"),
+                                                     QT_TRANSLATE_NOOP("Progress", "Subtraction"),
+                                                     QT_TRANSLATE_NOOP("Progress", "Addition and subtraction"),
+                                                     QT_TRANSLATE_NOOP("Progress", "Multiplication"),
+                                                     QT_TRANSLATE_NOOP("Progress", "Division"),
+                                                     QT_TRANSLATE_NOOP("Progress", "Multiplication and division"),
+                                                     QT_TRANSLATE_NOOP("Progress", "finished"),
+                                                     QT_TRANSLATE_NOOP("Progress", "time up"),
+                                                     QT_TRANSLATE_NOOP("Progress", "stopped"),
+                                                     QT_TRANSLATE_NOOP("Progress", "graded"),
+                                                     QT_TRANSLATE_NOOP("Progress", "printed"),
+                                                     QT_TRANSLATE_NOOP("Progress", "key printed"),
+                                                     QT_TRANSLATE_NOOP("Progress", "retried"),
+                                                     QT_TRANSLATE_NOOP("Progress", "sheet"),
+                                                     QT_TRANSLATE_NOOP("Progress", "cards")};
 
 QString recordWord(const std::string& english) { return i18n::text("Progress", QString::fromStdString(english)); }
 
@@ -44,10 +50,9 @@ QString drillCaption(Drill drill) { return recordWord(drillName(drill)); }
 
 QString summaryCaption(const TypeSummary& s, int periodDays)
 {
-    QString text = s.tests == 1 ? trProgress(QT_TRANSLATE_NOOP("Progress", "%1: 1 test")).arg(testTypeCaption(s.testType))
-                                : trProgress(QT_TRANSLATE_NOOP("Progress", "%1: %2 tests"))
-                                      .arg(testTypeCaption(s.testType))
-                                      .arg(s.tests);
+    QString text = s.tests == 1
+        ? trProgress(QT_TRANSLATE_NOOP("Progress", "%1: 1 test")).arg(testTypeCaption(s.testType))
+        : trProgress(QT_TRANSLATE_NOOP("Progress", "%1: %2 tests")).arg(testTypeCaption(s.testType)).arg(s.tests);
     if (s.asked > 0)
         text += trProgress(QT_TRANSLATE_NOOP("Progress", ", %1 % right")).arg(percentOf(s.right, s.asked));
     if (periodDays == 1)
@@ -69,8 +74,7 @@ QString summaryCaption(const TypeSummary& s, int periodDays)
 
 QString factText(const Fact& fact)
 {
-    return number(fact.first) + QLatin1Char(' ') + QString::fromStdString(fact.sign) + QLatin1Char(' ') +
-           number(fact.second);
+    return number(fact.first) + QLatin1Char(' ') + QString::fromStdString(fact.sign) + QLatin1Char(' ') + number(fact.second);
 }
 
 void TestsModel::setRecords(std::vector<TestRecord> records)
@@ -100,7 +104,9 @@ QVariant TestsModel::data(const QModelIndex& index, int role) const
         return shownLocale().toString(QDateTime::fromMSecsSinceEpoch(r.endedMs), QLocale::ShortFormat);
     case Child: return QString::fromStdString(r.profile);
     case Kind: return drillCaption(r.drill);
-    case Result: return outcomeCaption(r.outcome) + (r.hardestFacts ? trProgress(QT_TRANSLATE_NOOP("Progress", ", hardest facts")) : QString());
+    case Result:
+        return outcomeCaption(r.outcome) +
+            (r.hardestFacts ? trProgress(QT_TRANSLATE_NOOP("Progress", ", hardest facts")) : QString());
     case TestType:
         if (sorting)
             return r.testType;
@@ -127,12 +133,11 @@ QVariant TestsModel::headerData(int section, Qt::Orientation orientation, int ro
 {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
         return QAbstractTableModel::headerData(section, orientation, role);
-    static const char* const names[] = {
-        QT_TRANSLATE_NOOP("Progress", "Ended"),     QT_TRANSLATE_NOOP("Progress", "Child"),
-        QT_TRANSLATE_NOOP("Progress", "Drill"),     QT_TRANSLATE_NOOP("Progress", "Result"),
-        QT_TRANSLATE_NOOP("Progress", "Test type"), QT_TRANSLATE_NOOP("Progress", "Range"),
-        QT_TRANSLATE_NOOP("Progress", "Right"),     QT_TRANSLATE_NOOP("Progress", "Asked"),
-        QT_TRANSLATE_NOOP("Progress", "% right"),   QT_TRANSLATE_NOOP("Progress", "Per minute")};
+    static const char* const names[] = {QT_TRANSLATE_NOOP("Progress", "Ended"),     QT_TRANSLATE_NOOP("Progress", "Child"),
+                                        QT_TRANSLATE_NOOP("Progress", "Drill"),     QT_TRANSLATE_NOOP("Progress", "Result"),
+                                        QT_TRANSLATE_NOOP("Progress", "Test type"), QT_TRANSLATE_NOOP("Progress", "Range"),
+                                        QT_TRANSLATE_NOOP("Progress", "Right"),     QT_TRANSLATE_NOOP("Progress", "Asked"),
+                                        QT_TRANSLATE_NOOP("Progress", "% right"),   QT_TRANSLATE_NOOP("Progress", "Per minute")};
     return section >= 0 && section < ColumnCount ? trProgress(names[section]) : QVariant();
 }
 

@@ -103,8 +103,8 @@ std::string summarySentence(const TypeSummary& s, int periodDays)
 
 std::string csvField(const std::string& text)
 {
-    const bool quote = text.find_first_of(",\"\r\n") != std::string::npos ||
-                       (!text.empty() && (text.front() == ' ' || text.back() == ' '));
+    const bool quote =
+        text.find_first_of(",\"\r\n") != std::string::npos || (!text.empty() && (text.front() == ' ' || text.back() == ' '));
     if (!quote)
         return text;
     std::string out = "\"";
@@ -144,14 +144,12 @@ std::string csvText(const std::vector<TestRecord>& records)
     for (const TestRecord& r : records) {
         ++number;
         std::string test = std::to_string(number) + ',' + csvField(r.profile) + ',' + drillName(r.drill) + ',' +
-                           csvField(outcomeName(r.outcome)) + ',' + isoTime(r.startedMs) + ',' + isoTime(r.endedMs) +
-                           ',' + csvField(testTypeName(r.testType)) + ',' + std::to_string(r.minOperand) + ',' +
-                           std::to_string(r.maxOperand) + ',' + std::to_string(r.problemCount) + ',' + flag(r.timed) +
-                           ',' + std::to_string(r.timeLimitMinutes) + ',' +
-                           (r.emphasis ? writeNumber(*r.emphasis) : std::string()) + ',' +
-                           flag(r.emphasisEveryProblem) + ',' + std::to_string(r.right) + ',' +
-                           std::to_string(r.tries) + ',' + std::to_string(r.skipped) + ',' + std::to_string(r.missed) +
-                           ',' + writeNumber(r.elapsedSeconds) + ',' + flag(r.hardestFacts) + ',';
+            csvField(outcomeName(r.outcome)) + ',' + isoTime(r.startedMs) + ',' + isoTime(r.endedMs) + ',' +
+            csvField(testTypeName(r.testType)) + ',' + std::to_string(r.minOperand) + ',' + std::to_string(r.maxOperand) + ',' +
+            std::to_string(r.problemCount) + ',' + flag(r.timed) + ',' + std::to_string(r.timeLimitMinutes) + ',' +
+            (r.emphasis ? writeNumber(*r.emphasis) : std::string()) + ',' + flag(r.emphasisEveryProblem) + ',' +
+            std::to_string(r.right) + ',' + std::to_string(r.tries) + ',' + std::to_string(r.skipped) + ',' +
+            std::to_string(r.missed) + ',' + writeNumber(r.elapsedSeconds) + ',' + flag(r.hardestFacts) + ',';
         if (r.problems.empty()) {
             out += test + ",,,,,,,,\r\n";
             continue;
@@ -159,8 +157,8 @@ std::string csvText(const std::vector<TestRecord>& records)
         int k = 0;
         for (const ProblemRecord& p : r.problems) {
             out += test + std::to_string(++k) + ',' + writeNumber(p.first) + ',' + csvField(p.sign) + ',' +
-                   writeNumber(p.second) + ',' + csvField(p.answer) + ',' + flag(p.right) + ',' + flag(p.skipped) +
-                   ',' + flag(p.retry) + ',' + writeNumber(p.seconds) + "\r\n";
+                writeNumber(p.second) + ',' + csvField(p.answer) + ',' + flag(p.right) + ',' + flag(p.skipped) + ',' +
+                flag(p.retry) + ',' + writeNumber(p.seconds) + "\r\n";
         }
     }
     return out;

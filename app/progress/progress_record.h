@@ -33,8 +33,8 @@ struct ProblemRecord {
     std::string answer; // as typed; empty when skipped or left blank
     bool right = false;
     bool skipped = false;
-    bool retry = false;  // asked again from the missed-problem queue
-    double seconds = 0;  // from the problem's showing to its check
+    bool retry = false; // asked again from the missed-problem queue
+    double seconds = 0; // from the problem's showing to its check
 
     friend bool operator==(const ProblemRecord&, const ProblemRecord&) = default;
 };

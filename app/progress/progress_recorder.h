@@ -38,8 +38,8 @@ public:
     // Waits until the worker has tried to open the store (so a damaged file was dealt with).
     void waitOpened(int timeoutMs);
 
-    QString problem() const;       // why records are not written now; empty when they are
-    QString movedAside() const;    // a damaged file the worker moved aside this run
+    QString problem() const;    // why records are not written now; empty when they are
+    QString movedAside() const; // a damaged file the worker moved aside this run
     int written() const;
     int waiting() const;
 

@@ -31,8 +31,8 @@ struct TypeSeries {
 };
 
 struct Report {
-    std::vector<TypeSeries> series;      // by test type, only types with tests
-    std::vector<TypeSummary> summaries;  // the same order
+    std::vector<TypeSeries> series;     // by test type, only types with tests
+    std::vector<TypeSummary> summaries; // the same order
 };
 
 // inPeriod: the records of the period shown; earlier: those of the period before it (for the

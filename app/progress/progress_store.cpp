@@ -41,12 +41,11 @@ QStringList migrationStep(int toVersion, const QString& identity)
     }
 }
 
-const QString kTestColumns = QStringLiteral(
-    "profile, drill, outcome, started_ms, ended_ms, test_type, min_operand, max_operand, problem_count, timed, "
-    "time_limit, emphasis, emphasis_every, num_right, num_tries, num_skipped, num_missed, elapsed_seconds, "
-    "hardest_facts");
-const QString kProblemColumns =
-    QStringLiteral("first_operand, second_operand, sign, answer, is_right, skipped, retry, seconds");
+const QString kTestColumns =
+    QStringLiteral("profile, drill, outcome, started_ms, ended_ms, test_type, min_operand, max_operand, problem_count, timed, "
+                   "time_limit, emphasis, emphasis_every, num_right, num_tries, num_skipped, num_missed, elapsed_seconds, "
+                   "hardest_facts");
+const QString kProblemColumns = QStringLiteral("first_operand, second_operand, sign, answer, is_right, skipped, retry, seconds");
 
 QString placeholders(int n)
 {
@@ -210,10 +209,10 @@ bool ProgressStore::write(const TestRecord& r)
         p->commit = QSqlQuery(db);
         p->rollback = QSqlQuery(db);
         if (!p->begin.prepare(m_dialect->beginWrite()) ||
-            !p->insertTest.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2) RETURNING id")
-                                       .arg(kTestColumns, placeholders(19))) ||
-            !p->insertProblem.prepare(QStringLiteral("INSERT INTO problems (test_id, seq, %1) VALUES (%2)")
-                                          .arg(kProblemColumns, placeholders(10))) ||
+            !p->insertTest.prepare(
+                QStringLiteral("INSERT INTO tests (%1) VALUES (%2) RETURNING id").arg(kTestColumns, placeholders(19))) ||
+            !p->insertProblem.prepare(
+                QStringLiteral("INSERT INTO problems (test_id, seq, %1) VALUES (%2)").arg(kProblemColumns, placeholders(10))) ||
             !p->commit.prepare(QStringLiteral("COMMIT")) || !p->rollback.prepare(QStringLiteral("ROLLBACK"))) {
             fail(QStringLiteral("cannot write progress"), db.lastError().text());
             return false;
@@ -231,11 +230,24 @@ bool ProgressStore::write(const TestRecord& r)
         p.rollback.exec();
         return false;
     };
-    const QVariant values[] = {qs(r.profile), int(r.drill), int(r.outcome), qlonglong(r.startedMs),
-                               qlonglong(r.endedMs), r.testType, r.minOperand, r.maxOperand, r.problemCount,
-                               int(r.timed), r.timeLimitMinutes,
+    const QVariant values[] = {qs(r.profile),
+                               int(r.drill),
+                               int(r.outcome),
+                               qlonglong(r.startedMs),
+                               qlonglong(r.endedMs),
+                               r.testType,
+                               r.minOperand,
+                               r.maxOperand,
+                               r.problemCount,
+                               int(r.timed),
+                               r.timeLimitMinutes,
                                r.emphasis ? QVariant(*r.emphasis) : QVariant(QMetaType::fromType<double>()),
-                               int(r.emphasisEveryProblem), r.right, r.tries, r.skipped, r.missed, r.elapsedSeconds,
+                               int(r.emphasisEveryProblem),
+                               r.right,
+                               r.tries,
+                               r.skipped,
+                               r.missed,
+                               r.elapsedSeconds,
                                int(r.hardestFacts)};
     for (int i = 0; i < 19; ++i)
         p.insertTest.bindValue(i, values[i]);
@@ -372,8 +384,8 @@ std::vector<FactCount> ProgressStore::hardestFacts(const RecordFilter& filter, i
     if (!query.exec())
         return out;
     while (query.next())
-        out.push_back(FactCount{Fact{query.value(0).toDouble(), query.value(1).toDouble(), ss(query.value(2))},
-                                query.value(3).toInt()});
+        out.push_back(
+            FactCount{Fact{query.value(0).toDouble(), query.value(1).toDouble(), ss(query.value(2))}, query.value(3).toInt()});
     return out;
 }
 

@@ -61,9 +61,9 @@ public:
         // WAL keeps readers and a writer apart and survives a kill at any moment; NORMAL
         // synchronisation is safe in WAL against a crash of the program (not of the machine).
         return run(db, QStringLiteral("PRAGMA busy_timeout = %1").arg(kBusyTimeoutMs), why) &&
-               run(db, QStringLiteral("PRAGMA journal_mode = WAL"), why, &mode) &&
-               run(db, QStringLiteral("PRAGMA synchronous = NORMAL"), why) &&
-               run(db, QStringLiteral("PRAGMA foreign_keys = ON"), why);
+            run(db, QStringLiteral("PRAGMA journal_mode = WAL"), why, &mode) &&
+            run(db, QStringLiteral("PRAGMA synchronous = NORMAL"), why) &&
+            run(db, QStringLiteral("PRAGMA foreign_keys = ON"), why);
     }
 
     QString identityColumn() const override { return QStringLiteral("INTEGER PRIMARY KEY"); }

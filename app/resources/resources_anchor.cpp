@@ -1,2 +1,4 @@
 // Keeps the resource library non-empty before any picture is added.
-namespace zorvix { int resourcesAnchor = 0; }
+namespace zorvix {
+int resourcesAnchor = 0;
+}

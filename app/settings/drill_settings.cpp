@@ -4,9 +4,6 @@
 
 namespace zorvix {
 
-std::string DrillSettings::emphasisText() const
-{
-    return emphasisNumber ? writeNumber(*emphasisNumber) : std::string();
-}
+std::string DrillSettings::emphasisText() const { return emphasisNumber ? writeNumber(*emphasisNumber) : std::string(); }
 
 } // namespace zorvix

@@ -12,10 +12,10 @@ enum class TestMethod : int16_t { Page = 0, Cards = 1, Printed = 2 };
 struct DrillSettings {
     int16_t minOperand = 0;
     int16_t maxOperand = 9;
-    int16_t testType = 0;      // TestType
+    int16_t testType = 0; // TestType
     int16_t problemCount = 5;
-    int16_t timed = 1;         // 1 timed, 0 untimed
-    int16_t method = 1;        // TestMethod
+    int16_t timed = 1;  // 1 timed, 0 untimed
+    int16_t method = 1; // TestMethod
     int16_t timeLimitMinutes = 10;
     std::optional<double> emphasisNumber; // once set it stays set for the run
     bool emphasisEveryProblem = false;

@@ -19,8 +19,8 @@ namespace {
 constexpr double boxWidth = 6360;
 constexpr double boxHeight = 3960;
 
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double left, double top, double width,
-                  double height, const QFont& font)
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, double left, double top, double width, double height,
+                  const QFont& font)
 {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromUtf8(name));
@@ -52,8 +52,8 @@ AboutBox::AboutBox(QWidget* parent)
     setAttribute(Qt::WA_DeleteOnClose);
 
     const QString title = QString::fromUtf8(programTitle);
-    setWindowTitle(i18n::composed(i18n::kAbout, QT_TRANSLATE_NOOP("frmAbout", "About %1"), {title},
-                                  QStringLiteral("About ") + title));
+    setWindowTitle(
+        i18n::composed(i18n::kAbout, QT_TRANSLATE_NOOP("frmAbout", "About %1"), {title}, QStringLiteral("About ") + title));
 
     auto* picture = new SvgPicture(QStringLiteral(":/setup/zorvix.svg"), this);
     picture->setObjectName(QStringLiteral("picIcon"));
@@ -70,16 +70,18 @@ AboutBox::AboutBox(QWidget* parent)
     makeLine(this, 0, 1260);
     makeLabel(this, "lblDescription",
               i18n::text(i18n::kAbout,
-                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "An interactive mathematics flashcard program "
-                                                                      "providing four function skills work in either a "
-                                                                      "single problem or multiple problem mode."))),
+                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout",
+                                                          "An interactive mathematics flashcard program "
+                                                          "providing four function skills work in either a "
+                                                          "single problem or multiple problem mode."))),
               1320, 1380, 4800, 1020, layoutFont(family, 9.75));
     makeLine(this, 1, 2520);
     makeLabel(this, "lblDisclaimer",
               i18n::text(i18n::kAbout,
-                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "\u00A9 The Zorvix developers. Free for home and "
-                                                                      "classroom use. Provided as is, without "
-                                                                      "warranty of any kind."))),
+                         QStringLiteral(QT_TRANSLATE_NOOP("frmAbout",
+                                                          "\u00A9 The Zorvix developers. Free for home and "
+                                                          "classroom use. Provided as is, without "
+                                                          "warranty of any kind."))),
               240, 2700, 4440, 900, layoutFont(family, 8.25));
 
     auto* ok = new QPushButton(i18n::text(i18n::kAbout, QStringLiteral(QT_TRANSLATE_NOOP("frmAbout", "OK"))), this);

@@ -52,9 +52,9 @@ public:
     bool showProgress(QWidget* parent, int done, int total) override
     {
         if (!m_progress) {
-            m_progress = std::make_unique<QProgressDialog>(
-                trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "Saving worksheets…")),
-                trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "Cancel")), 0, total, parent);
+            m_progress =
+                std::make_unique<QProgressDialog>(trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "Saving worksheets…")),
+                                                  trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "Cancel")), 0, total, parent);
             m_progress->setWindowModality(Qt::WindowModal);
             m_progress->setMinimumDuration(kProgressDelayMs);
         }
@@ -90,13 +90,13 @@ PdfOutcome::Status saveWorksheetsAsPdf(QWidget* parent, Shell& shell, WorksheetD
         return PdfOutcome::Status::Cancelled;
 
     const auto sheets = drawWorksheets(batch->count, shell.state(), shell.random());
-    const PdfOutcome outcome = writeWorksheetsPdf(path, sheets, batch->keys, batch->paper, [&](int done, int total) {
-        return dialogs.showProgress(parent, done, total);
-    });
+    const PdfOutcome outcome = writeWorksheetsPdf(path, sheets, batch->keys, batch->paper,
+                                                  [&](int done, int total) { return dialogs.showProgress(parent, done, total); });
     dialogs.endProgress();
     if (outcome.status == PdfOutcome::Status::Failed) {
-        dialogs.showError(parent, trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "The worksheets could not be saved as %1: %2"))
-                                      .arg(QDir::toNativeSeparators(path), outcome.error));
+        dialogs.showError(parent,
+                          trWorksheets(QT_TRANSLATE_NOOP("Worksheets", "The worksheets could not be saved as %1: %2"))
+                              .arg(QDir::toNativeSeparators(path), outcome.error));
     }
     return outcome.status;
 }

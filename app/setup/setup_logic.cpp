@@ -112,8 +112,7 @@ void methodChosen(DrillSettings& settings, SetupScreen& screen, int index)
         settings.problemCount = printedProblemLimit;
         screen.countText = "40";
         break;
-    case TestMethod::Cards:
-        break;
+    case TestMethod::Cards: break;
     }
 }
 

@@ -10,16 +10,16 @@ namespace zorvix {
 
 // What Form1 shows. Option groups hold the index of the selected button, -1 for none.
 struct SetupScreen {
-    std::string minText = "0";     // MIN_NUM
-    std::string maxText = "0";     // MAX_NUM
-    std::string countText = "5";   // Combo1
+    std::string minText = "0";      // MIN_NUM
+    std::string maxText = "0";      // MAX_NUM
+    std::string countText = "5";    // Combo1
     std::string minutesText = "10"; // Text1
-    std::string drillText;         // DRILL
-    int testType = 0;              // TEST_TYPE
-    int timedOption = 1;           // TIMED_TEST
-    int methodOption = 1;          // Printed
-    int drillType = -1;            // Drill_Type
-    bool minutesShown = true;      // Label1 and Text1
+    std::string drillText;          // DRILL
+    int testType = 0;               // TEST_TYPE
+    int timedOption = 1;            // TIMED_TEST
+    int methodOption = 1;           // Printed
+    int drillType = -1;             // Drill_Type
+    bool minutesShown = true;       // Label1 and Text1
 };
 
 // What a handler asks of the program around the screen.

@@ -61,7 +61,10 @@ QFont buttonFont() { return layoutFont(QStringLiteral("Verdana"), 14.25, true); 
 // which would send every control inside through the much slower style-sheet style.
 class CaptionFrame final : public QGroupBox {
 public:
-    CaptionFrame(const QString& caption, QWidget* parent) : QGroupBox(caption, parent) {}
+    CaptionFrame(const QString& caption, QWidget* parent)
+        : QGroupBox(caption, parent)
+    {
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -257,9 +260,16 @@ void SetupWindow::buildControls()
     placeTwips(image, 3240, 1200, 8820, 1275);
 
     QGroupBox* frame1 = makeFrame(c, "Frame1", QT_TRANSLATE_NOOP("Form1", "TYPE OF TEST"), {2400, 2760, 3825, 2295});
-    m_testType = makeOptions(frame1, "TEST_TYPE", {QT_TRANSLATE_NOOP("Form1", "ADD"), QT_TRANSLATE_NOOP("Form1", "SUBTRACT"), QT_TRANSLATE_NOOP("Form1", "BOTH"), QT_TRANSLATE_NOOP("Form1", "MULTIPLY"), QT_TRANSLATE_NOOP("Form1", "DIVIDE"), QT_TRANSLATE_NOOP("Form1", "BOTH")},
-                             {{1680, 360, 1305, 255}, {1680, 720, 1575, 255}, {480, 600, 1005, 255},
-                              {1680, 1440, 1515, 255}, {1680, 1800, 1455, 255}, {480, 1560, 1065, 255}});
+    m_testType = makeOptions(frame1, "TEST_TYPE",
+                             {QT_TRANSLATE_NOOP("Form1", "ADD"), QT_TRANSLATE_NOOP("Form1", "SUBTRACT"),
+                              QT_TRANSLATE_NOOP("Form1", "BOTH"), QT_TRANSLATE_NOOP("Form1", "MULTIPLY"),
+                              QT_TRANSLATE_NOOP("Form1", "DIVIDE"), QT_TRANSLATE_NOOP("Form1", "BOTH")},
+                             {{1680, 360, 1305, 255},
+                              {1680, 720, 1575, 255},
+                              {480, 600, 1005, 255},
+                              {1680, 1440, 1515, 255},
+                              {1680, 1800, 1455, 255},
+                              {480, 1560, 1065, 255}});
 
     makeButton(c, "Start", QT_TRANSLATE_NOOP("Form1", "START!"), startColour, {6720, 3600, 2175, 975});
 
@@ -273,13 +283,15 @@ void SetupWindow::buildControls()
     m_maxNum = makeCombo(frame3, "MAX_NUM",
                          numberList({-75, -60, -50, -40, -30, -25, -20, -15, -10}, -9, 10, {15, 20, 25, 30, 40, 50, 60, 75, 99}),
                          {2565, 975, 810, 360});
-    QLabel* quantity = makeLabel(frame3, "PROBLEM_QUANTITY", QT_TRANSLATE_NOOP("Form1", "NUMBER OF PROBLEMS"), {405, 1515, 1920, 495}, right);
+    QLabel* quantity =
+        makeLabel(frame3, "PROBLEM_QUANTITY", QT_TRANSLATE_NOOP("Form1", "NUMBER OF PROBLEMS"), {405, 1515, 1920, 495}, right);
     quantity->setWordWrap(true);
     m_count = makeCombo(frame3, "Combo1", numberList({5, 10, 20, 25, 30, 40, 50, 60, 70, 75, 80, 90, 100}, 1, 0, {}),
                         {2520, 1575, 855, 360});
 
     QGroupBox* frame5 = makeFrame(c, "Frame5", QT_TRANSLATE_NOOP("Form1", "TIME LIMIT"), {2280, 5760, 2655, 1935});
-    m_timed = makeOptions(frame5, "TIMED_TEST", {QT_TRANSLATE_NOOP("Form1", "NO"), QT_TRANSLATE_NOOP("Form1", "YES")}, {{240, 600, 840, 255}, {240, 1320, 1140, 255}});
+    m_timed = makeOptions(frame5, "TIMED_TEST", {QT_TRANSLATE_NOOP("Form1", "NO"), QT_TRANSLATE_NOOP("Form1", "YES")},
+                          {{240, 600, 840, 255}, {240, 1320, 1140, 255}});
     m_label1 = makeLabel(frame5, "Label1", QT_TRANSLATE_NOOP("Form1", "TIME(MIN)"), {1200, 720, 1215, 255});
     m_text1 = new QLineEdit(QStringLiteral("10"), frame5);
     m_text1->setObjectName(QStringLiteral("Text1"));
@@ -289,7 +301,9 @@ void SetupWindow::buildControls()
     placeTwips(m_text1, 1440, 1200, 615, 375);
 
     QGroupBox* frame7 = makeFrame(c, "Frame7", QT_TRANSLATE_NOOP("Form1", "METHOD"), {5280, 5760, 3960, 1815});
-    m_method = makeOptions(frame7, "Printed", {QT_TRANSLATE_NOOP("Form1", "PAGE OF  PROBLEMS"), QT_TRANSLATE_NOOP("Form1", "INDIVIDUAL PROBLEMS"), QT_TRANSLATE_NOOP("Form1", "PRINTED PAGE")},
+    m_method = makeOptions(frame7, "Printed",
+                           {QT_TRANSLATE_NOOP("Form1", "PAGE OF  PROBLEMS"), QT_TRANSLATE_NOOP("Form1", "INDIVIDUAL PROBLEMS"),
+                            QT_TRANSLATE_NOOP("Form1", "PRINTED PAGE")},
                            {{240, 360, 3300, 300}, {240, 840, 3615, 300}, {240, 1320, 3360, 300}});
 
     QGroupBox* frame2 = makeFrame(c, "Frame2", QT_TRANSLATE_NOOP("Form1", "EMPHASIS"), {9720, 5760, 3615, 2055});
@@ -298,12 +312,14 @@ void SetupWindow::buildControls()
     drillEntries << numberList({}, -15, 10, {15});
     m_drill = makeCombo(frame2, "DRILL", drillEntries, {1800, 480, 735, 360});
     m_drill->setEditText(QString());
-    m_drillType = makeOptions(frame2, "Drill_Type", {QT_TRANSLATE_NOOP("Form1", "EVERY PROBLEM"), QT_TRANSLATE_NOOP("Form1", "MORE (NOT ALL)")},
+    m_drillType = makeOptions(frame2, "Drill_Type",
+                              {QT_TRANSLATE_NOOP("Form1", "EVERY PROBLEM"), QT_TRANSLATE_NOOP("Form1", "MORE (NOT ALL)")},
                               {{480, 1080, 2775, 255}, {480, 1560, 2895, 255}});
 
     makeButton(c, "Command1", QT_TRANSLATE_NOOP("Form1", "END"), endColour, {6720, 7920, 2175, 975});
 
-    QLabel* web = makeLabel(c, "Label2", QT_TRANSLATE_NOOP("Form1", "www.zorvix.example"), {6360, 9600, 2895, 255}, Qt::AlignCenter);
+    QLabel* web =
+        makeLabel(c, "Label2", QT_TRANSLATE_NOOP("Form1", "www.zorvix.example"), {6360, 9600, 2895, 255}, Qt::AlignCenter);
     web->setFont(layoutFont(QStringLiteral("Verdana"), 12));
     setForeground(web, captionColour);
     // A 12-point line is taller than the stored 255 twips; grow downwards only, where nothing lies.
@@ -324,8 +340,7 @@ void SetupWindow::buildControls()
     m_drill->setAccessibleName(trSetup(QT_TRANSLATE_NOOP("Form1", "DRILL ON")));
     // Two options read "BOTH"; what each one mixes is only clear from where it stands.
     m_testType->button(2)->setAccessibleDescription(trSetup(QT_TRANSLATE_NOOP("Form1", "addition and subtraction")));
-    m_testType->button(5)->setAccessibleDescription(
-        trSetup(QT_TRANSLATE_NOOP("Form1", "multiplication and division")));
+    m_testType->button(5)->setAccessibleDescription(trSetup(QT_TRANSLATE_NOOP("Form1", "multiplication and division")));
 }
 
 void SetupWindow::buildMenus()
@@ -341,26 +356,33 @@ void SetupWindow::buildMenus()
         action->setObjectName(QString::fromUtf8(name));
         return action;
     };
-    connect(item(file, "mnuMaximize", QT_TRANSLATE_NOOP("Form1", "Ma&ximize")), &QAction::triggered, this, [this] { showMaximized(); });
-    connect(item(file, "mnuMinimize", QT_TRANSLATE_NOOP("Form1", "&Minimize")), &QAction::triggered, this, [this] { showMinimized(); });
-    connect(item(file, "mnuNormal", QT_TRANSLATE_NOOP("Form1", "&NormalWindow")), &QAction::triggered, this, [this] { showNormal(); });
-    connect(item(file, "mnuSaveWorksheets", QT_TRANSLATE_NOOP("Form1", "Save Worksheets as &PDF…")), &QAction::triggered, this, [this] {
-        if (!m_worksheetDialogs)
-            m_worksheetDialogs = standardWorksheetDialogs();
-        saveWorksheetsAsPdf(this, m_shell, *m_worksheetDialogs);
-    });
-    connect(item(file, "mnuClose", QT_TRANSLATE_NOOP("Form1", "&Close")), &QAction::triggered, this, [this] { m_shell.endProgram(); });
+    connect(item(file, "mnuMaximize", QT_TRANSLATE_NOOP("Form1", "Ma&ximize")), &QAction::triggered, this,
+            [this] { showMaximized(); });
+    connect(item(file, "mnuMinimize", QT_TRANSLATE_NOOP("Form1", "&Minimize")), &QAction::triggered, this,
+            [this] { showMinimized(); });
+    connect(item(file, "mnuNormal", QT_TRANSLATE_NOOP("Form1", "&NormalWindow")), &QAction::triggered, this,
+            [this] { showNormal(); });
+    connect(item(file, "mnuSaveWorksheets", QT_TRANSLATE_NOOP("Form1", "Save Worksheets as &PDF…")), &QAction::triggered, this,
+            [this] {
+                if (!m_worksheetDialogs)
+                    m_worksheetDialogs = standardWorksheetDialogs();
+                saveWorksheetsAsPdf(this, m_shell, *m_worksheetDialogs);
+            });
+    connect(item(file, "mnuClose", QT_TRANSLATE_NOOP("Form1", "&Close")), &QAction::triggered, this,
+            [this] { m_shell.endProgram(); });
 
     QMenu* help = m_menuBar->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "&Help")));
     help->setObjectName(QStringLiteral("mnuHelp"));
     QMenu* contents = help->addMenu(trSetup(QT_TRANSLATE_NOOP("Form1", "Contents")));
     contents->setObjectName(QStringLiteral("mnuContents"));
-    const char* const pages[] = {QT_TRANSLATE_NOOP("Form1", "Setup Page"), QT_TRANSLATE_NOOP("Form1", "FlashCards"), QT_TRANSLATE_NOOP("Form1", "FlashPage"), QT_TRANSLATE_NOOP("Form1", "PrintPage")};
+    const char* const pages[] = {QT_TRANSLATE_NOOP("Form1", "Setup Page"), QT_TRANSLATE_NOOP("Form1", "FlashCards"),
+                                 QT_TRANSLATE_NOOP("Form1", "FlashPage"), QT_TRANSLATE_NOOP("Form1", "PrintPage")};
     for (int page = 1; page <= helpPageCount; ++page) {
         QAction* action = item(contents, QStringLiteral("mnuHelpPage%1").arg(page).toUtf8().constData(), pages[page - 1]);
         connect(action, &QAction::triggered, this, [this, page] { showHelpPage(page, this); });
     }
-    connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this, [this] { showAboutBox(this); });
+    connect(item(help, "mnuAbout", QT_TRANSLATE_NOOP("Form1", "About Zorvix")), &QAction::triggered, this,
+            [this] { showAboutBox(this); });
     buildLanguageMenu(help);
 
     progress::addProgressMenu(m_menuBar, m_shell, this);
@@ -429,9 +451,8 @@ void SetupWindow::connectEvents()
         countEdited(settings(), m_screen, toStd(m_count->itemText(i)));
         render();
     });
-    connect(m_count->lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
-        countEdited(settings(), m_screen, toStd(text));
-    });
+    connect(m_count->lineEdit(), &QLineEdit::textEdited, this,
+            [this](const QString& text) { countEdited(settings(), m_screen, toStd(text)); });
     m_count->installEventFilter(this);
     connect(m_drill, &QComboBox::activated, this, [this](int i) {
         emphasisPicked(settings(), m_screen, toStd(m_drill->itemText(i)));

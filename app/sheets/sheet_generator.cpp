@@ -135,9 +135,8 @@ private:
             if (first == emphasis || second == emphasis)
                 return false;
         }
-        return std::any_of(m_history.begin(), m_history.end(), [&](const auto& pair) {
-            return pair.first == first && pair.second == second;
-        });
+        return std::any_of(m_history.begin(), m_history.end(),
+                           [&](const auto& pair) { return pair.first == first && pair.second == second; });
     }
 
     void complete(std::size_t k)
@@ -166,9 +165,7 @@ private:
             RedrawOneTimesOne(slot);
             RedrawZeroPair(slot);
             break;
-        case 4:
-            makeDivision(slot);
-            break;
+        case 4: makeDivision(slot); break;
         case 5:
             if (previous == "x") {
                 RedrawOneTimesOne(slot);
@@ -259,8 +256,7 @@ std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, Ra
     return generateSheet(variant, state, random, nullptr);
 }
 
-std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, RandomSource& random,
-                                     SheetTrace* trace)
+std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, RandomSource& random, SheetTrace* trace)
 {
     return SheetFiller(variant, state, random, trace).fill();
 }

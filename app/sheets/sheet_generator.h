@@ -27,11 +27,11 @@ constexpr int kMaxRedraws = 1000;
 enum class SheetVariant { OnScreen, Printed };
 
 struct SheetSlot {
-    std::string first;            // top operand, decimal text
-    std::string second;           // bottom operand
-    std::string sign;             // "+", "-", "x" or "/" (kept for divisions, though hidden)
-    bool signShown = false;       // the operation text is visible
-    bool divisionSymbol = false;  // the ÷ picture stands in for the operation text
+    std::string first;           // top operand, decimal text
+    std::string second;          // bottom operand
+    std::string sign;            // "+", "-", "x" or "/" (kept for divisions, though hidden)
+    bool signShown = false;      // the operation text is visible
+    bool divisionSymbol = false; // the ÷ picture stands in for the operation text
 };
 
 // What happened while a sheet was filled, for tests and diagnostics.
@@ -45,8 +45,7 @@ struct SheetTrace {
 // problemCount slots clamped to 0..30, so a count the page cannot hold never reaches a
 // missing slot.
 std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, RandomSource& random);
-std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, RandomSource& random,
-                                     SheetTrace* trace);
+std::vector<SheetSlot> generateSheet(SheetVariant variant, DrillState& state, RandomSource& random, SheetTrace* trace);
 
 // The exact result of a slot's problem from the numbers shown; nothing for an unknown sign,
 // a zero divisor or a result beyond the double range.

@@ -15,16 +15,13 @@ SheetLogic::SheetLogic(Shell& shell)
 {
 }
 
-int SheetLogic::usedSlots() const
-{
-    return std::clamp<int>(m_state.settings.problemCount, 0, kOnScreenSlots);
-}
+int SheetLogic::usedSlots() const { return std::clamp<int>(m_state.settings.problemCount, 0, kOnScreenSlots); }
 
 void SheetLogic::activate()
 {
     const DrillSettings& s = m_state.settings;
-    m_view.caption = captionNumber(s.problemCount) + " Problems - Numbers " + captionNumber(s.minOperand) +
-                     " Through " + captionNumber(s.maxOperand);
+    m_view.caption = captionNumber(s.problemCount) + " Problems - Numbers " + captionNumber(s.minOperand) + " Through " +
+        captionNumber(s.maxOperand);
     m_view.windowShown = true;
     m_shell.hideSetup();
 }
@@ -152,7 +149,7 @@ void SheetLogic::CheckDifference(int k)
 void SheetLogic::CheckProduct(int k)
 {
     const Operands o = operandsOf(m_view.problems[k]);
-    o.given == o.a * o.b ? MarkRight(k) : MarkWrong(k);
+    o.given == o.a* o.b ? MarkRight(k) : MarkWrong(k);
 }
 
 void SheetLogic::CheckQuotient(int k)

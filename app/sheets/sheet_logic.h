@@ -25,15 +25,15 @@ constexpr Rgb kWrongRed{255, 0, 0};
 constexpr Rgb kLateGreen{0, 128, 0};
 
 constexpr int kClockIntervalMs = 500;
-constexpr int kTrackTwips = 5535;       // full length of the bar
+constexpr int kTrackTwips = 5535; // full length of the bar
 constexpr int kBarDesignTwips = 75;
-constexpr int kBarChangeTwips = 3000;   // past this the bar darkens
+constexpr int kBarChangeTwips = 3000; // past this the bar darkens
 
 // One slot of the page as the window shows it.
 struct SheetSlotView {
-    std::string first;   // num1
-    std::string second;  // num2
-    std::string sign;    // operation text, set even where hidden
+    std::string first;  // num1
+    std::string second; // num2
+    std::string sign;   // operation text, set even where hidden
     bool firstShown = false;
     bool secondShown = false;
     bool signShown = false;
@@ -61,15 +61,15 @@ public:
 
     const SheetView& view() const { return m_view; }
 
-    void activate();                                 // Form_Activate
-    void newProblems();                              // nsheet Click
-    void answerEdited(int slot, std::string text);   // the student types into answer(slot)
-    void grade();                                    // answers Click, and time-up
-    void tick();                                     // Test_LengthT Timer
-    void barClicked();                               // timerbar Click
-    void trackClicked();                             // Command2, Command3, Label1 Click
-    void back();                                     // Return
-    void close();                                    // Form_Unload
+    void activate();                               // Form_Activate
+    void newProblems();                            // nsheet Click
+    void answerEdited(int slot, std::string text); // the student types into answer(slot)
+    void grade();                                  // answers Click, and time-up
+    void tick();                                   // Test_LengthT Timer
+    void barClicked();                             // timerbar Click
+    void trackClicked();                           // Command2, Command3, Label1 Click
+    void back();                                   // Return
+    void close();                                  // Form_Unload
 
     // Slots a page of problemCount problems uses: never more than the window holds.
     int usedSlots() const;
@@ -89,7 +89,7 @@ private:
     Shell& m_shell;
     DrillState& m_state;
     SheetView m_view;
-    bool m_hasPage = false;     // a page was drawn since the window last went back
+    bool m_hasPage = false; // a page was drawn since the window last went back
     std::int64_t m_pageStartedMs = 0;
 };
 

@@ -169,13 +169,16 @@ void SheetWindow::buildSlots()
 
 void SheetWindow::buildButtons()
 {
-    m_nsheet = makeButton(this, QStringLiteral("nsheet"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "New Problems")), QColor(0, 255, 0));
+    m_nsheet =
+        makeButton(this, QStringLiteral("nsheet"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "New Problems")), QColor(0, 255, 0));
     m_nsheet->setFont(tahomaBold(14.25));
     placeTwips(m_nsheet, 11640, 480, 1575, 735);
-    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Answers")), QColor(255, 255, 0));
+    m_answers =
+        makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Answers")), QColor(255, 255, 0));
     m_answers->setFont(tahomaBold(15.75));
     placeTwips(m_answers, 11640, 1560, 1575, 735);
-    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Return")), QColor(128, 128, 255));
+    m_back =
+        makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form3", "Return")), QColor(128, 128, 255));
     m_back->setFont(tahomaBold(15.75));
     placeTwips(m_back, 11640, 2640, 1575, 735);
     // Tahoma's stand-in on Linux is wider, and translations are longer: a caption that would be

@@ -42,10 +42,7 @@ protected:
         QSettings(QStringLiteral("Zorvix"), QStringLiteral("Zorvix")).clear();
     }
     QString location() const { return dir.filePath(QStringLiteral("progress.sqlite")); }
-    QAction* action(const char* name) const
-    {
-        return program->setupWindow()->findChild<QAction*>(QString::fromUtf8(name));
-    }
+    QAction* action(const char* name) const { return program->setupWindow()->findChild<QAction*>(QString::fromUtf8(name)); }
     void missed(std::vector<progress::Fact> facts, int times)
     {
         progress::ProgressStore store(progress::makeSqliteDialect(), location());
@@ -89,9 +86,10 @@ TEST_F(ProgramProgress, progressMenuFollowsHelpAndStartUpLeavesTheStoreAlone)
     for (QAction* a : menu->actions())
         if (!a->isSeparator())
             items << a->text();
-    EXPECT_EQ(items, (QStringList{QStringLiteral("Show &Progress…"), QStringLiteral("&Who Is Practising"),
-                                  QStringLiteral("Practise &Hardest Facts"), QStringLiteral("&Export CSV…"),
-                                  QStringLiteral("&Forget All Progress…")}));
+    EXPECT_EQ(items,
+              (QStringList{QStringLiteral("Show &Progress…"), QStringLiteral("&Who Is Practising"),
+                           QStringLiteral("Practise &Hardest Facts"), QStringLiteral("&Export CSV…"),
+                           QStringLiteral("&Forget All Progress…")}));
     EXPECT_FALSE(program->progressStarted());
     EXPECT_FALSE(QFile::exists(location()));
 }

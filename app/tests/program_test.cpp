@@ -94,7 +94,7 @@ TEST_F(WholeProgram, startsWithTheSetupScreenAloneAndItsIdentity)
     EXPECT_EQ(QCoreApplication::applicationName(), "Zorvix");
     EXPECT_EQ(QCoreApplication::applicationVersion(), "2.5.0");
     EXPECT_FALSE(QApplication::windowIcon().pixmap(32, 32).isNull()); // the SVG really renders
-    EXPECT_EQ(&startProgram(), program); // a second start does not make a second program
+    EXPECT_EQ(&startProgram(), program);                              // a second start does not make a second program
 }
 
 TEST_F(WholeProgram, startCreatesADrillWindowOnFirstUseAndKeepsIt)

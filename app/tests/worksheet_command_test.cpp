@@ -84,7 +84,8 @@ std::optional<Page> readPage(const QString& text)
         for (int column = 0; column < 5; ++column) {
             Problem p;
             p.first = tops[column];
-            if (m < middle.size() && (middle[m] == QLatin1String("+") || middle[m] == QLatin1String("-") || middle[m] == QLatin1String("x")))
+            if (m < middle.size() &&
+                (middle[m] == QLatin1String("+") || middle[m] == QLatin1String("-") || middle[m] == QLatin1String("x")))
                 p.sign = middle[m++];
             if (m >= middle.size())
                 return std::nullopt;
@@ -138,10 +139,10 @@ void expectRightAnswers(const Page& key, int pageNumber)
 {
     for (const Problem& p : key.problems) {
         const std::optional<long long> answer = expectedAnswer(p);
-        ASSERT_TRUE(answer.has_value()) << "page " << pageNumber << ": " << p.first.toStdString() << " "
-                                        << p.sign.toStdString() << " " << p.second.toStdString();
-        EXPECT_EQ(p.answer, QString::number(*answer)) << "page " << pageNumber << ": " << p.first.toStdString()
-                                                      << " " << p.sign.toStdString() << " " << p.second.toStdString();
+        ASSERT_TRUE(answer.has_value()) << "page " << pageNumber << ": " << p.first.toStdString() << " " << p.sign.toStdString()
+                                        << " " << p.second.toStdString();
+        EXPECT_EQ(p.answer, QString::number(*answer)) << "page " << pageNumber << ": " << p.first.toStdString() << " "
+                                                      << p.sign.toStdString() << " " << p.second.toStdString();
     }
 }
 
@@ -168,11 +169,11 @@ TEST_P(WorksheetPdf, sheetsOf40AndKeysRightForTheirProblemsInTheAskedOrder)
     const OrderCase c = GetParam();
     const int n = 3;
     const QString pdf = file("class.pdf");
-    const ProgramRun run = runProgram({QStringLiteral("--worksheets"), QString::number(n), QStringLiteral("--output"), pdf,
-                                QStringLiteral("--type"), QString::fromLatin1(c.type), QStringLiteral("--from"),
-                                QStringLiteral("-9"), QStringLiteral("--to"), QStringLiteral("12"), QStringLiteral("--keys"),
-                                QString::fromLatin1(c.keys), QStringLiteral("--paper"), QString::fromLatin1(c.paper),
-                                QStringLiteral("--seed"), QStringLiteral("2024")});
+    const ProgramRun run =
+        runProgram({QStringLiteral("--worksheets"), QString::number(n), QStringLiteral("--output"), pdf, QStringLiteral("--type"),
+                    QString::fromLatin1(c.type), QStringLiteral("--from"), QStringLiteral("-9"), QStringLiteral("--to"),
+                    QStringLiteral("12"), QStringLiteral("--keys"), QString::fromLatin1(c.keys), QStringLiteral("--paper"),
+                    QString::fromLatin1(c.paper), QStringLiteral("--seed"), QStringLiteral("2024")});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(run.out.isEmpty());
     // Not a terminal: no progress line, and nothing of ours on standard error.
@@ -215,8 +216,8 @@ TEST_F(WorksheetCommandLine, sameSeedSameTextOtherSeedOtherProblems)
     auto text = [&](const char* name, const char* seed) {
         const QString pdf = file(name);
         const ProgramRun run = runProgram({QStringLiteral("--worksheets"), QStringLiteral("2"), QStringLiteral("--output"), pdf,
-                                    QStringLiteral("--type"), QStringLiteral("multiply"), QStringLiteral("--seed"),
-                                    QString::fromLatin1(seed)});
+                                           QStringLiteral("--type"), QStringLiteral("multiply"), QStringLiteral("--seed"),
+                                           QString::fromLatin1(seed)});
         EXPECT_EQ(run.status, 0) << run.err.toStdString();
         return tool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
     };
@@ -246,7 +247,8 @@ TEST_P(BadInput, messageStatus2AndNoFile)
     EXPECT_TRUE(run.err.contains(QString::fromUtf8(c.message))) << run.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
     // Nothing beside it either: no temporary file left over.
-    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty()) << QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
+    EXPECT_TRUE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).isEmpty())
+        << QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).join(' ').toStdString();
 }
 
 QStringList with(std::initializer_list<const char*> extra)
@@ -266,8 +268,10 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"countNotANumber", with({"--worksheets", "ten"}), "--worksheets must be a number from 1 to 200"},
         BadCase{"countMissing", with({"--type", "add"}), "--worksheets N is needed"},
         BadCase{"outputMissing", {QStringLiteral("--worksheets"), QStringLiteral("1")}, "--output FILE.pdf is needed"},
-        BadCase{"lowEndBelowMinus99", with({"--worksheets", "1", "--from", "-100"}), "--from must be a whole number from -99 to 99, not '-100'"},
-        BadCase{"highEndAbove99", with({"--worksheets", "1", "--to", "100"}), "--to must be a whole number from -99 to 99, not '100'"},
+        BadCase{"lowEndBelowMinus99", with({"--worksheets", "1", "--from", "-100"}),
+                "--from must be a whole number from -99 to 99, not '-100'"},
+        BadCase{"highEndAbove99", with({"--worksheets", "1", "--to", "100"}),
+                "--to must be a whole number from -99 to 99, not '100'"},
         BadCase{"rangeNotWhole", with({"--worksheets", "1", "--from", "2.5"}), "--from must be a whole number"},
         BadCase{"unknownType", with({"--worksheets", "1", "--type", "power"}), "--type must be one of add, subtract"},
         BadCase{"unknownKeys", with({"--worksheets", "1", "--keys", "never"}), "--keys must be one of after-each, at-end"},
@@ -277,9 +281,11 @@ INSTANTIATE_TEST_SUITE_P(
         BadCase{"negativeSeed", with({"--worksheets", "1", "--seed", "-4"}), "--seed must be a whole number"},
         BadCase{"strayArgument", with({"--worksheets", "1", "extra"}), "unexpected argument 'extra'"},
         BadCase{"folderMissing",
-                {QStringLiteral("--worksheets"), QStringLiteral("1"), QStringLiteral("--output"), QStringLiteral("@DIR/no/such/folder/x.pdf")},
+                {QStringLiteral("--worksheets"), QStringLiteral("1"), QStringLiteral("--output"),
+                 QStringLiteral("@DIR/no/such/folder/x.pdf")},
                 "cannot write"},
-        BadCase{"outputIsAFolder", {QStringLiteral("--worksheets"), QStringLiteral("1"), QStringLiteral("--output"), QStringLiteral("@DIR")},
+        BadCase{"outputIsAFolder",
+                {QStringLiteral("--worksheets"), QStringLiteral("1"), QStringLiteral("--output"), QStringLiteral("@DIR")},
                 "cannot write"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -308,9 +314,9 @@ TEST_F(WorksheetCommandLine, helpAndVersionPrintAndSucceed)
 {
     const ProgramRun help = runProgram({QStringLiteral("--help")});
     EXPECT_EQ(help.status, 0);
-    for (const char* option : {"--worksheets <N>", "--output <FILE.pdf>", "--type <TYPE>", "--from <A>", "--to <B>",
-                               "--emphasis <N>", "--every", "--more", "--keys <PLACE>", "--paper <PAPER>", "--seed <S>",
-                               "--lang <code>"})
+    for (const char* option :
+         {"--worksheets <N>", "--output <FILE.pdf>", "--type <TYPE>", "--from <A>", "--to <B>", "--emphasis <N>", "--every",
+          "--more", "--keys <PLACE>", "--paper <PAPER>", "--seed <S>", "--lang <code>"})
         EXPECT_TRUE(help.out.contains(QString::fromLatin1(option))) << option;
     const ProgramRun version = runProgram({QStringLiteral("--version")});
     EXPECT_EQ(version.status, 0);
@@ -319,7 +325,7 @@ TEST_F(WorksheetCommandLine, helpAndVersionPrintAndSucceed)
 
 struct LanguageCase {
     const char* code;
-    const char* badCount; // what --worksheets 500 is told
+    const char* badCount;  // what --worksheets 500 is told
     const char* countHelp; // the help's line for --worksheets
     const char* langHelp;  // the help's line for --lang
     const char* helpHelp;  // the help's line for --help
@@ -333,8 +339,8 @@ TEST_P(CommandLanguage, writesAndSpeaksTheLanguageAskedFor)
 {
     const QString code = QString::fromLatin1(GetParam().code);
     const QString pdf = file("lang.pdf");
-    const ProgramRun written = runProgram({QStringLiteral("--lang"), code, QStringLiteral("--worksheets"), QStringLiteral("2"),
-                                           QStringLiteral("--output"), pdf});
+    const ProgramRun written = runProgram(
+        {QStringLiteral("--lang"), code, QStringLiteral("--worksheets"), QStringLiteral("2"), QStringLiteral("--output"), pdf});
     EXPECT_EQ(written.status, 0) << written.err.toStdString();
     QFile check(pdf);
     ASSERT_TRUE(check.open(QIODevice::ReadOnly));
@@ -354,15 +360,13 @@ TEST_P(CommandLanguage, writesAndSpeaksTheLanguageAskedFor)
 
 INSTANTIATE_TEST_SUITE_P(
     Languages, CommandLanguage,
-    ::testing::Values(LanguageCase{"en", "--worksheets must be a number from 1 to 200, not '500'",
-                                   "Number of worksheets, 1 to 200.", "Show the program in this language",
-                                   "Displays help on commandline options."},
-                      LanguageCase{"de", "--worksheets muss eine Zahl von 1 bis 200 sein, nicht '500'",
-                                   "Anzahl der Arbeitsblätter, 1 bis 200.", "Das Programm in dieser Sprache zeigen",
-                                   "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
-                      LanguageCase{"fr", "--worksheets doit être un nombre de 1 à 200, pas '500'",
-                                   "Nombre de fiches, de 1 à 200.", "Afficher le programme dans cette langue",
-                                   "Affiche l’aide de la ligne de commande."}),
+    ::testing::Values(
+        LanguageCase{"en", "--worksheets must be a number from 1 to 200, not '500'", "Number of worksheets, 1 to 200.",
+                     "Show the program in this language", "Displays help on commandline options."},
+        LanguageCase{"de", "--worksheets muss eine Zahl von 1 bis 200 sein, nicht '500'", "Anzahl der Arbeitsblätter, 1 bis 200.",
+                     "Das Programm in dieser Sprache zeigen", "Zeigt Hilfe zu den Kommandozeilenoptionen an."},
+        LanguageCase{"fr", "--worksheets doit être un nombre de 1 à 200, pas '500'", "Nombre de fiches, de 1 à 200.",
+                     "Afficher le programme dans cette langue", "Affiche l’aide de la ligne de commande."}),
     [](const auto& info) { return std::string(info.param.code); });
 
 // ---- in-process: which arguments start the command line, and what the settings become ----
@@ -384,18 +388,18 @@ TEST_P(CommandRequested, onlyTheCommandLinesOwnOptionsTurnItOn)
 
 INSTANTIATE_TEST_SUITE_P(
     Arguments, CommandRequested,
-    ::testing::Values(RequestCase{"noArguments", {}, false},
-                      RequestCase{"qtsOwnOptions", {QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-reverse")}, false},
-                      RequestCase{"aFileName", {QStringLiteral("worksheets")}, false},
-                      RequestCase{"worksheets", {QStringLiteral("--worksheets"), QStringLiteral("3")}, true},
-                      RequestCase{"outputWithEquals", {QStringLiteral("--output=x.pdf")}, true},
-                      RequestCase{"help", {QStringLiteral("-h")}, true},
-                      RequestCase{"version", {QStringLiteral("--version")}, true},
-                      RequestCase{"afterDoubleDash", {QStringLiteral("--"), QStringLiteral("--worksheets")}, false},
-                      RequestCase{"languageAlone", {QStringLiteral("--lang"), QStringLiteral("de")}, false},
-                      RequestCase{"languageAndWorksheets",
-                                  {QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--worksheets"), QStringLiteral("2")},
-                                  true}),
+    ::testing::Values(
+        RequestCase{"noArguments", {}, false},
+        RequestCase{"qtsOwnOptions", {QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("-reverse")}, false},
+        RequestCase{"aFileName", {QStringLiteral("worksheets")}, false},
+        RequestCase{"worksheets", {QStringLiteral("--worksheets"), QStringLiteral("3")}, true},
+        RequestCase{"outputWithEquals", {QStringLiteral("--output=x.pdf")}, true},
+        RequestCase{"help", {QStringLiteral("-h")}, true}, RequestCase{"version", {QStringLiteral("--version")}, true},
+        RequestCase{"afterDoubleDash", {QStringLiteral("--"), QStringLiteral("--worksheets")}, false},
+        RequestCase{"languageAlone", {QStringLiteral("--lang"), QStringLiteral("de")}, false},
+        RequestCase{"languageAndWorksheets",
+                    {QStringLiteral("--lang"), QStringLiteral("de"), QStringLiteral("--worksheets"), QStringLiteral("2")},
+                    true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct SettingsCase {
@@ -431,18 +435,41 @@ INSTANTIATE_TEST_SUITE_P(
     Rules, CommandSettings,
     ::testing::Values(
         SettingsCase{"defaultsAreTheSetupScreens", {}, 0, 9, 0, std::nullopt, false},
-        SettingsCase{"divisionLiftsALowZeroTo2", {QStringLiteral("--type"), QStringLiteral("divide")}, 2, 9, 4, std::nullopt, false},
+        SettingsCase{
+            "divisionLiftsALowZeroTo2", {QStringLiteral("--type"), QStringLiteral("divide")}, 2, 9, 4, std::nullopt, false},
         SettingsCase{"divisionTurnsAHighZeroToMinus2",
-                     {QStringLiteral("--type"), QStringLiteral("multiply-divide"), QStringLiteral("--from"), QStringLiteral("-9"), QStringLiteral("--to"), QStringLiteral("0")},
-                     -9, -2, 5, std::nullopt, false},
+                     {QStringLiteral("--type"), QStringLiteral("multiply-divide"), QStringLiteral("--from"), QStringLiteral("-9"),
+                      QStringLiteral("--to"), QStringLiteral("0")},
+                     -9,
+                     -2,
+                     5,
+                     std::nullopt,
+                     false},
         SettingsCase{"divisionLeavesARangeAcrossZero",
-                     {QStringLiteral("--type"), QStringLiteral("divide"), QStringLiteral("--from"), QStringLiteral("-5"), QStringLiteral("--to"), QStringLiteral("5")},
-                     -5, 5, 4, std::nullopt, false},
-        SettingsCase{"lowEndAboveTheDefaultHighDragsItUp", {QStringLiteral("--from"), QStringLiteral("20")}, 20, 20, 0, std::nullopt, false},
+                     {QStringLiteral("--type"), QStringLiteral("divide"), QStringLiteral("--from"), QStringLiteral("-5"),
+                      QStringLiteral("--to"), QStringLiteral("5")},
+                     -5,
+                     5,
+                     4,
+                     std::nullopt,
+                     false},
+        SettingsCase{"lowEndAboveTheDefaultHighDragsItUp",
+                     {QStringLiteral("--from"), QStringLiteral("20")},
+                     20,
+                     20,
+                     0,
+                     std::nullopt,
+                     false},
         SettingsCase{"highEndBelowTheLowDragsItDown",
-                     {QStringLiteral("--from"), QStringLiteral("8"), QStringLiteral("--to"), QStringLiteral("5")}, 5, 5, 0, std::nullopt, false},
+                     {QStringLiteral("--from"), QStringLiteral("8"), QStringLiteral("--to"), QStringLiteral("5")},
+                     5,
+                     5,
+                     0,
+                     std::nullopt,
+                     false},
         SettingsCase{"emphasisEveryProblemByDefault", {QStringLiteral("--emphasis"), QStringLiteral("7")}, 0, 9, 0, 7.0, true},
-        SettingsCase{"emphasisMore", {QStringLiteral("--emphasis"), QStringLiteral("-3"), QStringLiteral("--more")}, 0, 9, 0, -3.0, false},
+        SettingsCase{
+            "emphasisMore", {QStringLiteral("--emphasis"), QStringLiteral("-3"), QStringLiteral("--more")}, 0, 9, 0, -3.0, false},
         SettingsCase{"languageIsNoSetting", {QStringLiteral("--lang"), QStringLiteral("de")}, 0, 9, 0, std::nullopt, false}),
     [](const auto& info) { return std::string(info.param.name); });
 

@@ -9,10 +9,7 @@ namespace kelvane {
 
 namespace {
 
-bool isLine(const Ref& c)
-{
-    return GetKind(c) == "line";
-}
+bool isLine(const Ref& c) { return GetKind(c) == "line"; }
 
 double readNumber(const Ref& c, std::string_view member)
 {
@@ -39,15 +36,9 @@ void shiftLine(const Ref& c, std::string_view first, std::string_view second, do
 
 // --- lists ---
 
-ControlList emptyList()
-{
-    return ControlList{nullptr};
-}
+ControlList emptyList() { return ControlList{nullptr}; }
 
-bool isEmptyList(const ControlList& list)
-{
-    return list.empty() || !list.front();
-}
+bool isEmptyList(const ControlList& list) { return list.empty() || !list.front(); }
 
 Array toArray(const ControlList& list)
 {
@@ -98,10 +89,7 @@ bool IsMdiChild(const Ref& form)
     return form->get("MDIChild").toBool();
 }
 
-bool IsMdiForm(const Ref& x)
-{
-    return GetKind(x) == "mdiform";
-}
+bool IsMdiForm(const Ref& x) { return GetKind(x) == "mdiform"; }
 
 Ref GetParent(const Ref& c)
 {
@@ -124,10 +112,7 @@ Ref GetItem(const Ref& collection, int32_t index)
     return collection->get("Item", Array{Value(index)}).toObject();
 }
 
-bool IsSameObject(const Ref& a, const Ref& b)
-{
-    return sameObject(a, b);
-}
+bool IsSameObject(const Ref& a, const Ref& b) { return sameObject(a, b); }
 
 // --- geometry readers ---
 

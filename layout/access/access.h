@@ -14,8 +14,7 @@ namespace kelvane {
 
 // Scale modes.
 namespace scale {
-constexpr int32_t User = 0, Twips = 1, Points = 2, Pixels = 3, Characters = 4, Inches = 5,
-                  Millimeters = 6, Centimeters = 7;
+constexpr int32_t User = 0, Twips = 1, Points = 2, Pixels = 3, Characters = 4, Inches = 5, Millimeters = 6, Centimeters = 7;
 }
 
 // --- lists ---
@@ -124,8 +123,7 @@ void WaitMilliseconds(Instance& inst, int32_t ms);
 DisplayMetrics GetDisplayMetrics(Instance& inst);
 
 // Runs f and turns a Failure (or any exception) into the Error of a public member.
-template <class F>
-auto guarded(F&& f) -> decltype(f());
+template <class F> auto guarded(F&& f) -> decltype(f());
 
 } // namespace kelvane
 

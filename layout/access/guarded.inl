@@ -3,8 +3,7 @@
 
 namespace kelvane {
 
-template <class F>
-auto guarded(F&& f) -> decltype(f())
+template <class F> auto guarded(F&& f) -> decltype(f())
 {
     try {
         return f();

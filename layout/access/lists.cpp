@@ -22,10 +22,7 @@ std::unordered_set<const void*> identities(const ControlList& list)
     return out;
 }
 
-bool contains(const std::unordered_set<const void*>& set, const Ref& c)
-{
-    return c && set.contains(c->identity());
-}
+bool contains(const std::unordered_set<const void*>& set, const Ref& c) { return c && set.contains(c->identity()); }
 
 } // namespace
 
@@ -59,8 +56,8 @@ Ref GetCommonContainer(const Instance& inst, const ControlList& list)
             continue;
         }
         if (!sameObject(GetContainer(c), reference) && IsDevelopmentMode(inst))
-            throw Failure(Error{err::SameContainer, "clsResizer: ",
-                                "All controls to be aligned must have the same container object."});
+            throw Failure(
+                Error{err::SameContainer, "clsResizer: ", "All controls to be aligned must have the same container object."});
     }
     return reference;
 }
@@ -118,10 +115,7 @@ ControlList GetChildren(const Instance& inst, const Ref& container, const Contro
     return out.empty() ? emptyList() : out;
 }
 
-bool IsDevelopmentMode(const Instance& inst)
-{
-    return inst.platform.developmentMode();
-}
+bool IsDevelopmentMode(const Instance& inst) { return inst.platform.developmentMode(); }
 
 void WaitMilliseconds(Instance& inst, int32_t ms)
 {
@@ -152,9 +146,6 @@ void WaitMilliseconds(Instance& inst, int32_t ms)
     }
 }
 
-DisplayMetrics GetDisplayMetrics(Instance& inst)
-{
-    return inst.platform.displayMetrics(inst.site.parent());
-}
+DisplayMetrics GetDisplayMetrics(Instance& inst) { return inst.platform.displayMetrics(inst.site.parent()); }
 
 } // namespace kelvane

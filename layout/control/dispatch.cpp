@@ -68,8 +68,7 @@ Value unwrap(Result<> r)
     return {};
 }
 
-template <class T>
-Value unwrap(Result<T> r)
+template <class T> Value unwrap(Result<T> r)
 {
     if (!r)
         throw Failure(r.error());
@@ -86,38 +85,53 @@ struct Member {
 };
 
 // A method taking only a trailing list of controls.
-#define LIST_TOOL(Name)                                                                            \
-    Member{#Name, [](KelvaneUC& c, Array& a) { return unwrap(c.Name(a)); }, nullptr}
+#define LIST_TOOL(Name)                                                                                                          \
+    Member                                                                                                                       \
+    {                                                                                                                            \
+#Name, [](KelvaneUC & c, Array & a) { return unwrap(c.Name(a)); }, nullptr                                               \
+    }
 // A method taking one Double, then a list.
-#define ONE_NUMBER_TOOL(Name)                                                                      \
-    Member{#Name,                                                                                  \
+#define ONE_NUMBER_TOOL(Name)                                                                                                    \
+    Member                                                                                                                       \
+    {                                                                                                                            \
+#Name,                                                                                  \
            [](KelvaneUC& c, Array& a) {                                                            \
                expectCount(a, 1, true);                                                            \
                return unwrap(c.Name(a[0].toDouble(), rest(a, 1)));                                 \
            },                                                                                      \
-           nullptr}
+           nullptr                                        \
+    }
 // A method taking two Doubles, then a list.
-#define TWO_NUMBER_TOOL(Name)                                                                      \
-    Member{#Name,                                                                                  \
+#define TWO_NUMBER_TOOL(Name)                                                                                                    \
+    Member                                                                                                                       \
+    {                                                                                                                            \
+#Name,                                                                                  \
            [](KelvaneUC& c, Array& a) {                                                            \
                expectCount(a, 2, true);                                                            \
                return unwrap(c.Name(a[0].toDouble(), a[1].toDouble(), rest(a, 2)));                \
            },                                                                                      \
-           nullptr}
-#define RATIO(Name)                                                                                \
-    Member{#Name,                                                                                  \
+           nullptr                                        \
+    }
+#define RATIO(Name)                                                                                                              \
+    Member                                                                                                                       \
+    {                                                                                                                            \
+#Name,                                                                                  \
            [](KelvaneUC& c, Array& a) {                                                            \
                expectCount(a, 0, false);                                                           \
                return Value(c.Name());                                                             \
            },                                                                                      \
-           nullptr}
-#define BOOL_PROPERTY(Name)                                                                        \
-    Member{#Name,                                                                                  \
+           nullptr                                        \
+    }
+#define BOOL_PROPERTY(Name)                                                                                                      \
+    Member                                                                                                                       \
+    {                                                                                                                            \
+#Name,                                                                                  \
            [](KelvaneUC& c, Array& a) {                                                            \
                expectCount(a, 0, false);                                                           \
                return Value(c.Name());                                                             \
            },                                                                                      \
-           [](KelvaneUC& c, const Value& v) { c.set##Name(v.toBool()); }}
+           [](KelvaneUC& c, const Value& v) { c.set##Name(v.toBool()); }                                        \
+    }
 
 // In interface order; a property's get and put share one entry.
 const std::array<Member, 48> members = {{
@@ -169,8 +183,8 @@ const std::array<Member, 48> members = {{
     {"SetTabOrder",
      [](KelvaneUC& c, Array& a) {
          expectCount(a, 5, true);
-         return unwrap(c.SetTabOrder(a[0].toObject(), a[1].toBool(), a[2].toDouble(), a[3].toDouble(),
-                                     a[4].toInt32(), rest(a, 5)));
+         return unwrap(
+             c.SetTabOrder(a[0].toObject(), a[1].toBool(), a[2].toDouble(), a[3].toDouble(), a[4].toInt32(), rest(a, 5)));
      },
      nullptr},
     // The group tools take Control by reference but never replace it, so nothing goes back.

@@ -15,7 +15,12 @@ namespace kelvane {
 using ControlList = std::vector<Ref>;
 
 struct Instance {
-    Instance(Site& s, Events* e) : site(s), platform(s.platform()), events(e) {}
+    Instance(Site& s, Events* e)
+        : site(s)
+        , platform(s.platform())
+        , events(e)
+    {
+    }
 
     Site& site;
     Platform& platform;
@@ -62,8 +67,7 @@ struct Instance {
     double TwipsPerPixelX = 15;
     double TwipsPerPixelY = 15;
     struct Scratch {
-        double OrigWidth = 0, OrigHeight = 0, NewLeft = 0, NewTop = 0, NewWidth = 0, NewHeight = 0,
-               ScrollAdjustedWidth = 0;
+        double OrigWidth = 0, OrigHeight = 0, NewLeft = 0, NewTop = 0, NewWidth = 0, NewHeight = 0, ScrollAdjustedWidth = 0;
     } scratch;
 
     // Log.

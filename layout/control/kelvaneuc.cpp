@@ -38,13 +38,13 @@ double KelvaneUC::HeightRatioUsed() const { return orOne(d->HeightRatioUsed); }
 
 // Only the designer saves properties, so only it needs to hear of a change. A put never
 // resizes: the next resize request picks the value up.
-#define KELVANE_BOOL_PROPERTY(Name)                                                                \
-    bool KelvaneUC::Name() const { return d->Name; }                                              \
-    void KelvaneUC::set##Name(bool value)                                                          \
-    {                                                                                              \
-        d->Name = value;                                                                           \
-        if (!d->site.userMode())                                                                   \
-            d->site.propertyChanged(#Name);                                                        \
+#define KELVANE_BOOL_PROPERTY(Name)                                                                                              \
+    bool KelvaneUC::Name() const { return d->Name; }                                                                             \
+    void KelvaneUC::set##Name(bool value)                                                                                        \
+    {                                                                                                                            \
+        d->Name = value;                                                                                                         \
+        if (!d->site.userMode())                                                                                                 \
+            d->site.propertyChanged(#Name);                                                                                      \
     }
 KELVANE_BOOL_PROPERTY(ResizeContainedByToolbar)
 KELVANE_BOOL_PROPERTY(ResizeAtStartUp)

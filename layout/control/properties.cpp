@@ -93,9 +93,8 @@ void readBool(Instance& inst, PropertyBag& bag, const BoolKey& k)
 std::string resolutionCaption(const Instance& inst)
 {
     const auto n = [](double v) { return Value(v).toString(); };
-    return "Res=" + n(inst.DesignWidth) + " x " + n(inst.DesignHeight) + "  \r\n" + "Caption=" +
-           n(inst.DesignCaptionHeight) + "  \r\n" + "Menu=" + n(inst.DesignMenuHeight) + "  \r\n" + "Scroll=" +
-           n(inst.DesignScrollWidth) + "  \r\n";
+    return "Res=" + n(inst.DesignWidth) + " x " + n(inst.DesignHeight) + "  \r\n" + "Caption=" + n(inst.DesignCaptionHeight) +
+        "  \r\n" + "Menu=" + n(inst.DesignMenuHeight) + "  \r\n" + "Scroll=" + n(inst.DesignScrollWidth) + "  \r\n";
 }
 
 // The label is decoration: a host that fails to show it must not stop the control.

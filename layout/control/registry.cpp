@@ -116,7 +116,8 @@ bool writeLines(const fs::path& file, const std::vector<std::string>& lines)
 std::string oneLine(std::string_view s)
 {
     std::string out(s);
-    std::replace_if(out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    std::replace_if(
+        out.begin(), out.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
     return out;
 }
 

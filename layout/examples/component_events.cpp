@@ -72,8 +72,9 @@ int main(int argc, char** argv)
     std::fputs(sink.log.c_str(), stdout);
 
     const std::string expected = "BeginResize\nBeforeResize Logo";
-    const bool heard = sink.log.rfind(expected, 0) == 0 && sink.log.find("AfterResize Start\nFinishedResize\n") != std::string::npos
-                    && sink.log.find("AfterResize Logo") == std::string::npos;
+    const bool heard = sink.log.rfind(expected, 0) == 0 &&
+        sink.log.find("AfterResize Start\nFinishedResize\n") != std::string::npos &&
+        sink.log.find("AfterResize Logo") == std::string::npos;
     const bool logoKept = logo->geometry() == QRect(20, 20, 200, 60);
     const bool startScaled = start->width() < 240;
     control->SetEventSink(nullptr);

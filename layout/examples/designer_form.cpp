@@ -30,12 +30,12 @@ int main(int argc, char** argv)
     const double ratio = ui.KelvaneUC1->control().WidthRatio();
     const QRect now = ui.Start->geometry();
     std::printf("screen %dx%d: ratio %.4f, window %dx%d, Start at %d,%d size %dx%d\n", screen->size().width(),
-                screen->size().height(), ratio, window.frameGeometry().width(), window.frameGeometry().height(),
-                now.x(), now.y(), now.width(), now.height());
+                screen->size().height(), ratio, window.frameGeometry().width(), window.frameGeometry().height(), now.x(), now.y(),
+                now.width(), now.height());
 
     const auto near = [ratio](int scaled, int designed) { return std::abs(scaled - designed * ratio) <= 1.0; };
-    const bool proportional = near(now.x(), start.x()) && near(now.y(), start.y()) && near(now.width(), start.width())
-                           && near(now.height(), start.height());
+    const bool proportional = near(now.x(), start.x()) && near(now.y(), start.y()) && near(now.width(), start.width()) &&
+        near(now.height(), start.height());
     const bool fits = screen->availableGeometry().contains(window.frameGeometry());
     if (screen->size().width() < 1024)
         return ratio < 1 && proportional && fits ? 0 : 1;

@@ -34,8 +34,10 @@ int main(int argc, char** argv)
     // What the form stored when it was designed: the design screen's metrics, in pixels. Keys
     // missing here keep their defaults (every Boolean setting on, including KeepAspectRatio).
     auto* layout = new kelvane::KelvaneUCWidget(&form);
-    kelvane::MemoryPropertyBag stored{{"DesignWidth", 1024.0}, {"DesignHeight", 768.0},
-                                      {"DesignCaptionHeight", 25.0}, {"DesignMenuHeight", 19.0},
+    kelvane::MemoryPropertyBag stored{{"DesignWidth", 1024.0},
+                                      {"DesignHeight", 768.0},
+                                      {"DesignCaptionHeight", 25.0},
+                                      {"DesignMenuHeight", 19.0},
                                       {"DesignScrollWidth", 17.0}};
     if (!layout->load(stored)) {
         std::puts("the stored properties could not be read");
@@ -48,17 +50,17 @@ int main(int argc, char** argv)
     const QSize screen = form.screen()->size();
     const double ratio = layout->control().WidthRatio();
     const QRect button = start->geometry();
-    std::printf("screen %dx%d: ratio %.4f, window %dx%d, Start at %d,%d size %dx%d, title font %.1f pt\n",
-                screen.width(), screen.height(), ratio, form.width(), form.height(), button.x(), button.y(),
-                button.width(), button.height(), title->font().pointSizeF());
+    std::printf("screen %dx%d: ratio %.4f, window %dx%d, Start at %d,%d size %dx%d, title font %.1f pt\n", screen.width(),
+                screen.height(), ratio, form.width(), form.height(), button.x(), button.y(), button.width(), button.height(),
+                title->font().pointSizeF());
     std::fputs(layout->control().GetErrors().c_str(), stdout);
     std::puts("");
 
     // Controls land within a pixel of design x ratio (edges are rounded, not sizes). The window
     // itself shrinks too, but its frame is kept out of the proportional area.
     const auto near = [ratio](int scaled, int designed) { return std::abs(scaled - designed * ratio) <= 1.0; };
-    const bool proportional = near(button.x(), 600) && near(button.y(), 480) && near(button.width(), 240) &&
-                              near(button.height(), 60);
+    const bool proportional =
+        near(button.x(), 600) && near(button.y(), 480) && near(button.width(), 240) && near(button.height(), 60);
     if (screen.width() < 1024 && screen.height() < 768)
         return ratio < 1 && proportional && form.width() < 900 && title->font().pointSizeF() < 20 ? 0 : 1;
     if (screen == QSize(1024, 768))

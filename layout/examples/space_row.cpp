@@ -37,8 +37,7 @@ int main(int argc, char** argv)
     }
     const int gap1 = help->x() - ok->geometry().right() - 1;
     const int gap2 = cancel->x() - help->geometry().right() - 1;
-    std::printf("spaced: OK at %d, Help at %d, Cancel at %d; gaps %d and %d\n", ok->x(), help->x(), cancel->x(),
-                gap1, gap2);
+    std::printf("spaced: OK at %d, Help at %d, Cancel at %d; gaps %d and %d\n", ok->x(), help->x(), cancel->x(), gap1, gap2);
 
     // Centre the row as a block between the form's left edge and its inner right edge (0).
     if (!uc.HCenter(0, 0, row)) {

@@ -22,8 +22,7 @@ int main(int argc, char** argv)
         const char* name;
         int x, y;
     };
-    for (const Field f : {Field{"Phone", 210, 100}, Field{"Email", 10, 102}, Field{"Surname", 210, 10},
-                          Field{"Name", 10, 12}}) {
+    for (const Field f : {Field{"Phone", 210, 100}, Field{"Email", 10, 102}, Field{"Surname", 210, 10}, Field{"Name", 10, 12}}) {
         auto* edit = new QLineEdit(&form);
         edit->setObjectName(f.name);
         edit->setGeometry(f.x, f.y, 180, 24);

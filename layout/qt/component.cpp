@@ -44,7 +44,10 @@ bool sameId(const char* given, std::string_view id)
 // The library's events handed on to a host's sink, with the Qt object of each control.
 class SinkEvents final : public Events {
 public:
-    explicit SinkEvents(EventSink* sink) : m_sink(sink) {}
+    explicit SinkEvents(EventSink* sink)
+        : m_sink(sink)
+    {
+    }
     void BeforeResize(const Ref& control, double widthRatio, double heightRatio, bool& cancel) override
     {
         m_sink->BeforeResize(hostObject(control), widthRatio, heightRatio, cancel);
@@ -139,8 +142,7 @@ public:
     {
         // A stray extra release must not drive the counts below zero.
         uint32_t refs = m_refs.load();
-        while (refs > 0 && !m_refs.compare_exchange_weak(refs, refs - 1)) {
-        }
+        while (refs > 0 && !m_refs.compare_exchange_weak(refs, refs - 1)) {}
         if (refs == 0)
             return 0;
         --g_liveObjects;
@@ -190,8 +192,7 @@ public:
             ++g_locks;
         } else {
             int64_t locks = g_locks.load();
-            while (locks > 0 && !g_locks.compare_exchange_weak(locks, locks - 1)) {
-            }
+            while (locks > 0 && !g_locks.compare_exchange_weak(locks, locks - 1)) {}
         }
         return hr::Ok;
     }

@@ -54,7 +54,7 @@ public:
         site.setWindow(form);
         watchedHandle = nullptr;
         delete repaintMark.data(); // it marks the window it was made on
-        shown = false; // the new form's first showing is the start-up request
+        shown = false;             // the new form's first showing is the start-up request
     }
 
     bool isAncestor(const QObject* object) const
@@ -125,10 +125,10 @@ public:
 
 namespace {
 // The stored keys, in the order the property accessors number them.
-constexpr const char* kMetricKeys[] = {"DesignWidth", "DesignHeight", "DesignBorderWidth",
+constexpr const char* kMetricKeys[] = {"DesignWidth",         "DesignHeight",     "DesignBorderWidth",
                                        "DesignCaptionHeight", "DesignMenuHeight", "DesignScrollWidth"};
-constexpr const char* kSettingKeys[] = {"AccountForAlignedControls", "KeepAspectRatio", "ResizeOnChange",
-                                        "ResizeAtStartUp", "ResizeForFixedTaskBar", "ResizeForOverhead",
+constexpr const char* kSettingKeys[] = {"AccountForAlignedControls", "KeepAspectRatio",       "ResizeOnChange",
+                                        "ResizeAtStartUp",           "ResizeForFixedTaskBar", "ResizeForOverhead",
                                         "ResizeContainedByToolbar"};
 } // namespace
 
@@ -166,7 +166,7 @@ Result<> KelvaneUCWidget::save(PropertyBag& bag) { return d->control.WriteProper
 double KelvaneUCWidget::metric(int index) const
 {
     const Instance& s = d->control.instance();
-    const double values[] = {s.DesignWidth, s.DesignHeight, s.DesignBorderWidth,
+    const double values[] = {s.DesignWidth,         s.DesignHeight,     s.DesignBorderWidth,
                              s.DesignCaptionHeight, s.DesignMenuHeight, s.DesignScrollWidth};
     if (index < 0 || index >= static_cast<int>(std::size(values)))
         return 0;
@@ -181,8 +181,8 @@ void KelvaneUCWidget::setMetric(int index, double value)
 {
     // Design mode measures the screen; after loading, the engine's state rests on the metrics read.
     // A metric that is no number (a hand-edited .ui file) keeps its default.
-    if (index < 0 || index >= static_cast<int>(std::size(kMetricKeys)) || !d->site.userMode() || d->loaded
-        || !std::isfinite(value))
+    if (index < 0 || index >= static_cast<int>(std::size(kMetricKeys)) || !d->site.userMode() || d->loaded ||
+        !std::isfinite(value))
         return;
     d->stored.write(kMetricKeys[index], value, Value());
     d->storedPending = true;
@@ -249,7 +249,8 @@ bool KelvaneUCWidget::eventFilter(QObject* watched, QEvent* event)
                 // A window moved to another screen is a resolution change for it. The request
                 // waits until the move that changed the screen has finished, or the platform's
                 // own geometry for that move would land on top of the pass's.
-                connect(handle, &QWindow::screenChanged, this, [this] { d->hostResize(); }, Qt::QueuedConnection);
+                connect(
+                    handle, &QWindow::screenChanged, this, [this] { d->hostResize(); }, Qt::QueuedConnection);
             }
             d->hostResize();
         }

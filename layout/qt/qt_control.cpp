@@ -103,26 +103,64 @@ bool writeQtProperty(QObject* o, const std::string& name, const Value& value)
 M memberOf(std::string_view name)
 {
     static const std::unordered_map<std::string, M> table = [] {
-        const std::pair<const char*, M> entries[] = {
-            {"left", M::Left}, {"top", M::Top}, {"width", M::Width}, {"height", M::Height},
-            {"visible", M::Visible}, {"enabled", M::Enabled}, {"name", M::Name}, {"index", M::Index},
-            {"font", M::Font}, {"backcolor", M::BackColor}, {"tabindex", M::TabIndex},
-            {"container", M::Container}, {"parent", M::Parent}, {"controls", M::Controls},
-            {"count", M::Count}, {"move", M::Move}, {"refresh", M::Refresh}, {"setfocus", M::SetFocus},
-            {"zorder", M::ZOrder}, {"windowstate", M::WindowState}, {"scalemode", M::ScaleMode},
-            {"scalewidth", M::ScaleWidth}, {"scaleheight", M::ScaleHeight}, {"align", M::Align},
-            {"mdichild", M::MDIChild}, {"startupposition", M::StartUpPosition},
-            {"clipcontrols", M::ClipControls}, {"caption", M::Caption}, {"interval", M::Interval},
-            {"stretch", M::Stretch}, {"autosize", M::AutoSize}, {"autoredraw", M::AutoRedraw},
-            {"rowheight", M::RowHeight}, {"colwidth", M::ColWidth}, {"rows", M::Rows}, {"cols", M::Cols},
-            {"row", M::Row}, {"col", M::Col}, {"rowsel", M::RowSel}, {"colsel", M::ColSel},
-            {"rowpos", M::RowPos}, {"rowheightmin", M::RowHeightMin}, {"cellfontname", M::CellFontName},
-            {"cellfontsize", M::CellFontSize}, {"cellfontwidth", M::CellFontWidth},
-            {"scrollbars", M::ScrollBars}, {"defcolwidth", M::DefColWidth}, {"columns", M::Columns},
-            {"headfont", M::HeadFont}, {"tab", M::Tab}, {"tabs", M::Tabs}, {"tabmaxwidth", M::TabMaxWidth},
-            {"tabheight", M::TabHeight}, {"tabfixedwidth", M::TabFixedWidth},
-            {"tabfixedheight", M::TabFixedHeight}, {"tabminwidth", M::TabMinWidth}, {"picture", M::Picture},
-            {"paintpicture", M::PaintPicture}};
+        const std::pair<const char*, M> entries[] = {{"left", M::Left},
+                                                     {"top", M::Top},
+                                                     {"width", M::Width},
+                                                     {"height", M::Height},
+                                                     {"visible", M::Visible},
+                                                     {"enabled", M::Enabled},
+                                                     {"name", M::Name},
+                                                     {"index", M::Index},
+                                                     {"font", M::Font},
+                                                     {"backcolor", M::BackColor},
+                                                     {"tabindex", M::TabIndex},
+                                                     {"container", M::Container},
+                                                     {"parent", M::Parent},
+                                                     {"controls", M::Controls},
+                                                     {"count", M::Count},
+                                                     {"move", M::Move},
+                                                     {"refresh", M::Refresh},
+                                                     {"setfocus", M::SetFocus},
+                                                     {"zorder", M::ZOrder},
+                                                     {"windowstate", M::WindowState},
+                                                     {"scalemode", M::ScaleMode},
+                                                     {"scalewidth", M::ScaleWidth},
+                                                     {"scaleheight", M::ScaleHeight},
+                                                     {"align", M::Align},
+                                                     {"mdichild", M::MDIChild},
+                                                     {"startupposition", M::StartUpPosition},
+                                                     {"clipcontrols", M::ClipControls},
+                                                     {"caption", M::Caption},
+                                                     {"interval", M::Interval},
+                                                     {"stretch", M::Stretch},
+                                                     {"autosize", M::AutoSize},
+                                                     {"autoredraw", M::AutoRedraw},
+                                                     {"rowheight", M::RowHeight},
+                                                     {"colwidth", M::ColWidth},
+                                                     {"rows", M::Rows},
+                                                     {"cols", M::Cols},
+                                                     {"row", M::Row},
+                                                     {"col", M::Col},
+                                                     {"rowsel", M::RowSel},
+                                                     {"colsel", M::ColSel},
+                                                     {"rowpos", M::RowPos},
+                                                     {"rowheightmin", M::RowHeightMin},
+                                                     {"cellfontname", M::CellFontName},
+                                                     {"cellfontsize", M::CellFontSize},
+                                                     {"cellfontwidth", M::CellFontWidth},
+                                                     {"scrollbars", M::ScrollBars},
+                                                     {"defcolwidth", M::DefColWidth},
+                                                     {"columns", M::Columns},
+                                                     {"headfont", M::HeadFont},
+                                                     {"tab", M::Tab},
+                                                     {"tabs", M::Tabs},
+                                                     {"tabmaxwidth", M::TabMaxWidth},
+                                                     {"tabheight", M::TabHeight},
+                                                     {"tabfixedwidth", M::TabFixedWidth},
+                                                     {"tabfixedheight", M::TabFixedHeight},
+                                                     {"tabminwidth", M::TabMinWidth},
+                                                     {"picture", M::Picture},
+                                                     {"paintpicture", M::PaintPicture}};
         std::unordered_map<std::string, M> map;
         for (const auto& [key, m] : entries)
             map.emplace(key, m);
@@ -144,12 +182,22 @@ Kind kindOf(const QObject* o)
     std::string t = typeNameOf(o);
     for (char& c : t)
         c = lowerAscii(c);
-    static const std::unordered_map<std::string, Kind> kinds = {
-        {"form", Kind::Form}, {"mdiform", Kind::Form}, {"timer", Kind::Timer}, {"line", Kind::Line},
-        {"image", Kind::Image}, {"menu", Kind::Menu}, {"toolbar", Kind::Toolbar},
-        {"statusbar", Kind::StatusBar}, {"msflexgrid", Kind::FlexGrid}, {"mshflexgrid", Kind::FlexGrid},
-        {"datagrid", Kind::DataGrid}, {"dbgrid", Kind::DataGrid}, {"sstab", Kind::TabDialog},
-        {"tabstrip", Kind::TabStrip}, {"picturebox", Kind::PictureBox}, {"frame", Kind::Frame}};
+    static const std::unordered_map<std::string, Kind> kinds = {{"form", Kind::Form},
+                                                                {"mdiform", Kind::Form},
+                                                                {"timer", Kind::Timer},
+                                                                {"line", Kind::Line},
+                                                                {"image", Kind::Image},
+                                                                {"menu", Kind::Menu},
+                                                                {"toolbar", Kind::Toolbar},
+                                                                {"statusbar", Kind::StatusBar},
+                                                                {"msflexgrid", Kind::FlexGrid},
+                                                                {"mshflexgrid", Kind::FlexGrid},
+                                                                {"datagrid", Kind::DataGrid},
+                                                                {"dbgrid", Kind::DataGrid},
+                                                                {"sstab", Kind::TabDialog},
+                                                                {"tabstrip", Kind::TabStrip},
+                                                                {"picturebox", Kind::PictureBox},
+                                                                {"frame", Kind::Frame}};
     auto it = kinds.find(t);
     if (it == kinds.end())
         return Kind::Other;
@@ -186,25 +234,42 @@ std::string typeNameOf(const QObject* o)
         return kind.toString().toStdString();
     if (isForm(o))
         return "Form";
-    if (qobject_cast<const KelvaneUCWidget*>(o)) return "KelvaneUC";
-    if (qobject_cast<const QPushButton*>(o)) return "CommandButton";
-    if (showsPicture(o)) return "PictureBox";
-    if (qobject_cast<const QLabel*>(o)) return "Label";
+    if (qobject_cast<const KelvaneUCWidget*>(o))
+        return "KelvaneUC";
+    if (qobject_cast<const QPushButton*>(o))
+        return "CommandButton";
+    if (showsPicture(o))
+        return "PictureBox";
+    if (qobject_cast<const QLabel*>(o))
+        return "Label";
     if (qobject_cast<const QLineEdit*>(o) || qobject_cast<const QTextEdit*>(o) || qobject_cast<const QPlainTextEdit*>(o))
         return "TextBox";
-    if (qobject_cast<const QComboBox*>(o)) return "ComboBox";
-    if (qobject_cast<const QGroupBox*>(o)) return "Frame";
-    if (qobject_cast<const QRadioButton*>(o)) return "OptionButton";
-    if (qobject_cast<const QCheckBox*>(o)) return "CheckBox";
-    if (qobject_cast<const QListWidget*>(o)) return "ListBox";
-    if (qobject_cast<const QTimer*>(o)) return "Timer";
-    if (qobject_cast<const QMenuBar*>(o)) return "Menu";
-    if (qobject_cast<const QToolBar*>(o)) return "Toolbar";
-    if (qobject_cast<const QStatusBar*>(o)) return "StatusBar";
-    if (qobject_cast<const QTableWidget*>(o)) return "MSFlexGrid";
-    if (qobject_cast<const QTableView*>(o)) return "DataGrid";
-    if (qobject_cast<const QTabWidget*>(o)) return "SSTab";
-    if (qobject_cast<const QTabBar*>(o)) return "TabStrip";
+    if (qobject_cast<const QComboBox*>(o))
+        return "ComboBox";
+    if (qobject_cast<const QGroupBox*>(o))
+        return "Frame";
+    if (qobject_cast<const QRadioButton*>(o))
+        return "OptionButton";
+    if (qobject_cast<const QCheckBox*>(o))
+        return "CheckBox";
+    if (qobject_cast<const QListWidget*>(o))
+        return "ListBox";
+    if (qobject_cast<const QTimer*>(o))
+        return "Timer";
+    if (qobject_cast<const QMenuBar*>(o))
+        return "Menu";
+    if (qobject_cast<const QToolBar*>(o))
+        return "Toolbar";
+    if (qobject_cast<const QStatusBar*>(o))
+        return "StatusBar";
+    if (qobject_cast<const QTableWidget*>(o))
+        return "MSFlexGrid";
+    if (qobject_cast<const QTableView*>(o))
+        return "DataGrid";
+    if (qobject_cast<const QTabWidget*>(o))
+        return "SSTab";
+    if (qobject_cast<const QTabBar*>(o))
+        return "TabStrip";
     const QMetaObject* mo = o->metaObject();
     if (mo == &QWidget::staticMetaObject || mo == &QFrame::staticMetaObject)
         return "PictureBox";
@@ -342,17 +407,17 @@ Value QtControl::get(std::string_view member, const Array& args)
         if (k != Kind::Form)
             missing();
         QPointer<QWidget> window = widgetOf(o);
-        return Value(Ref(std::make_shared<QtCollection>(
-            [window] { return window ? static_cast<int>(controlsOf(window).size()) : 0; },
-            [window](int i) {
-                if (!window)
-                    throw Failure(err::ObjectRequired);
-                const auto& all = controlsOf(window);
-                if (i < 0 || static_cast<std::size_t>(i) >= all.size())
-                    throw Failure(err::SubscriptOutOfRange);
-                return wrap(all[static_cast<std::size_t>(i)]);
-            },
-            nullptr)));
+        return Value(
+            Ref(std::make_shared<QtCollection>([window] { return window ? static_cast<int>(controlsOf(window).size()) : 0; },
+                                               [window](int i) {
+                                                   if (!window)
+                                                       throw Failure(err::ObjectRequired);
+                                                   const auto& all = controlsOf(window);
+                                                   if (i < 0 || static_cast<std::size_t>(i) >= all.size())
+                                                       throw Failure(err::SubscriptOutOfRange);
+                                                   return wrap(all[static_cast<std::size_t>(i)]);
+                                               },
+                                               nullptr)));
     }
     case M::Count:
         if (k != Kind::Form)
@@ -383,8 +448,7 @@ void QtControl::set(std::string_view member, const Value& value, const Array& ar
         return;
     const M m = memberOf(member);
     const Kind k = kindOf(o);
-    if (setGeometry(o, k, m, value) || setText(o, k, m, value) || setPicture(o, k, m, value)
-        || setInner(o, k, m, value, args))
+    if (setGeometry(o, k, m, value) || setText(o, k, m, value) || setPicture(o, k, m, value) || setInner(o, k, m, value, args))
         return;
     switch (m) {
     case M::Visible:
@@ -448,9 +512,7 @@ Value QtControl::call(std::string_view member, Array& args)
             w->repaint();
         return {};
     }
-    case M::SetFocus:
-        widgetOf(o)->setFocus(Qt::OtherFocusReason);
-        return {};
+    case M::SetFocus: widgetOf(o)->setFocus(Qt::OtherFocusReason); return {};
     default: break;
     }
     if (m == M::Unknown && args.empty()) {

@@ -29,7 +29,10 @@ struct Entry {
 // Entries go when their widget does.
 class ExactStore final : public QObject {
 public:
-    explicit ExactStore(QObject* parent) : QObject(parent) {}
+    explicit ExactStore(QObject* parent)
+        : QObject(parent)
+    {
+    }
     QHash<const QObject*, Entry> entries;
     QHash<QPair<const QObject*, quint32>, ScalarEntry> scalars;
     QSet<const QObject*> tracked;
@@ -76,10 +79,7 @@ int edge(double v)
     return static_cast<int>(std::floor(snapped + 0.5));
 }
 
-QRect current(const QWidget* widget)
-{
-    return widget->isWindow() ? widget->frameGeometry() : widget->geometry();
-}
+QRect current(const QWidget* widget) { return widget->isWindow() ? widget->frameGeometry() : widget->geometry(); }
 
 } // namespace
 
@@ -115,14 +115,14 @@ void setExactGeometry(QWidget* widget, const QRectF& exact)
     // A window has no neighbours to touch, but its position is often set by others (the user, the
     // platform): its size is rounded on its own so that it never depends on where it stands.
     const QRect target = widget->isWindow()
-                           ? QRect(edge(exact.x()), edge(exact.y()), std::max(0, edge(exact.width())), std::max(0, edge(exact.height())))
-                           : roundEdges(exact);
+        ? QRect(edge(exact.x()), edge(exact.y()), std::max(0, edge(exact.width())), std::max(0, edge(exact.height())))
+        : roundEdges(exact);
     if (widget->isWindow()) {
         // The frame is what the caller placed; the client area sits inside it.
         const QRect frame = widget->frameGeometry();
         const QRect client = widget->geometry();
-        const QMargins margins(client.left() - frame.left(), client.top() - frame.top(),
-                               frame.right() - client.right(), frame.bottom() - client.bottom());
+        const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                               frame.bottom() - client.bottom());
         const QRect inner = target.marginsRemoved(margins);
         widget->setGeometry(QRect(inner.topLeft(), QSize(std::max(0, inner.width()), std::max(0, inner.height()))));
     } else if (deferDepth > 0) {

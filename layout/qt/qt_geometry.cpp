@@ -144,7 +144,11 @@ std::optional<Value> getGeometry(QObject* o, Kind k, M m)
     case M::Height:
         if (!hasGeometry(k))
             missing();
-        return Value(readEdge(widgetOf(o), m == M::Left ? Edge::Left : m == M::Top ? Edge::Top : m == M::Width ? Edge::Width : Edge::Height));
+        return Value(readEdge(widgetOf(o),
+                              m == M::Left        ? Edge::Left
+                                  : m == M::Top   ? Edge::Top
+                                  : m == M::Width ? Edge::Width
+                                                  : Edge::Height));
     case M::WindowState: {
         if (k != Kind::Form)
             missing();
@@ -207,8 +211,7 @@ bool setGeometry(QObject* o, Kind k, M m, const Value& value)
         if (!hasGeometry(k))
             missing();
         const double v = finite(value);
-        place(widgetOf(o), m == M::Left ? v : skip, m == M::Top ? v : skip, m == M::Width ? v : skip,
-              m == M::Height ? v : skip);
+        place(widgetOf(o), m == M::Left ? v : skip, m == M::Top ? v : skip, m == M::Width ? v : skip, m == M::Height ? v : skip);
         return true;
     }
     case M::WindowState: {

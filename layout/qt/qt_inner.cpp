@@ -49,9 +49,8 @@ void selectTo(QTableWidget* t, int rowSel, int colSel)
         throw Failure(err::SubscriptOutOfRange);
     const int r = currentRow(t), c = currentColumn(t);
     t->clearSelection();
-    t->setRangeSelected(QTableWidgetSelectionRange(std::min(r, rowSel), std::min(c, colSel), std::max(r, rowSel),
-                                                   std::max(c, colSel)),
-                        true);
+    t->setRangeSelected(
+        QTableWidgetSelectionRange(std::min(r, rowSel), std::min(c, colSel), std::max(r, rowSel), std::max(c, colSel)), true);
 }
 
 std::optional<Value> getFlexGrid(QTableWidget* t, M m, const Array& args)
@@ -100,8 +99,8 @@ std::optional<Value> getFlexGrid(QTableWidget* t, M m, const Array& args)
         return Value(item ? item->data(kCellFontWidthRole).toDouble() : 0.0);
     }
     case M::ScrollBars:
-        return Value(static_cast<int32_t>((t->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff ? 1 : 0)
-                                          | (t->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff ? 2 : 0)));
+        return Value(static_cast<int32_t>((t->horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff ? 1 : 0) |
+                                          (t->verticalScrollBarPolicy() != Qt::ScrollBarAlwaysOff ? 2 : 0)));
     default: return std::nullopt;
     }
 }
@@ -189,9 +188,9 @@ std::optional<Value> getDataGrid(QTableView* v, M m)
         return Value(exactScalar(v, scalarKey(m, 0), v->horizontalHeader()->defaultSectionSize()) * twipsPerPixel(v, false));
     case M::Columns: {
         QPointer<QTableView> view = v;
-        return Value(Ref(std::make_shared<QtCollection>(
-            [view] { return view && view->model() ? view->model()->columnCount() : 0; },
-            [view](int i) { return Ref(std::make_shared<QtColumn>(view.data(), i)); }, nullptr)));
+        return Value(Ref(
+            std::make_shared<QtCollection>([view] { return view && view->model() ? view->model()->columnCount() : 0; },
+                                           [view](int i) { return Ref(std::make_shared<QtColumn>(view.data(), i)); }, nullptr)));
     }
     case M::HeadFont: return Value(Ref(std::make_shared<QtFont>(v->horizontalHeader())));
     default: return std::nullopt;

@@ -20,17 +20,82 @@ class QWidget;
 namespace kelvane::qt {
 
 enum class Kind {
-    Form, Timer, Line, Image, Menu, Toolbar, StatusBar, FlexGrid, DataGrid, TabDialog, TabStrip,
-    PictureBox, Frame, Other
+    Form,
+    Timer,
+    Line,
+    Image,
+    Menu,
+    Toolbar,
+    StatusBar,
+    FlexGrid,
+    DataGrid,
+    TabDialog,
+    TabStrip,
+    PictureBox,
+    Frame,
+    Other
 };
 
 enum class M {
-    Left, Top, Width, Height, Visible, Enabled, Name, Index, Font, BackColor, TabIndex, Container,
-    Parent, Controls, Count, Move, Refresh, SetFocus, ZOrder, WindowState, ScaleMode, ScaleWidth,
-    ScaleHeight, Align, MDIChild, StartUpPosition, ClipControls, Caption, Interval, Stretch, AutoSize,
-    AutoRedraw, RowHeight, ColWidth, Rows, Cols, Row, Col, RowSel, ColSel, RowPos, RowHeightMin,
-    CellFontName, CellFontSize, CellFontWidth, ScrollBars, DefColWidth, Columns, HeadFont, Tab, Tabs,
-    TabMaxWidth, TabHeight, TabFixedWidth, TabFixedHeight, TabMinWidth, Picture, PaintPicture, Unknown
+    Left,
+    Top,
+    Width,
+    Height,
+    Visible,
+    Enabled,
+    Name,
+    Index,
+    Font,
+    BackColor,
+    TabIndex,
+    Container,
+    Parent,
+    Controls,
+    Count,
+    Move,
+    Refresh,
+    SetFocus,
+    ZOrder,
+    WindowState,
+    ScaleMode,
+    ScaleWidth,
+    ScaleHeight,
+    Align,
+    MDIChild,
+    StartUpPosition,
+    ClipControls,
+    Caption,
+    Interval,
+    Stretch,
+    AutoSize,
+    AutoRedraw,
+    RowHeight,
+    ColWidth,
+    Rows,
+    Cols,
+    Row,
+    Col,
+    RowSel,
+    ColSel,
+    RowPos,
+    RowHeightMin,
+    CellFontName,
+    CellFontSize,
+    CellFontWidth,
+    ScrollBars,
+    DefColWidth,
+    Columns,
+    HeadFont,
+    Tab,
+    Tabs,
+    TabMaxWidth,
+    TabHeight,
+    TabFixedWidth,
+    TabFixedHeight,
+    TabMinWidth,
+    Picture,
+    PaintPicture,
+    Unknown
 };
 
 inline constexpr int32_t kReadOnly = 383;
@@ -41,8 +106,7 @@ Kind kindOf(const QObject* o);
 [[noreturn]] void missing();
 [[noreturn]] void invalidValue();
 
-template <class T>
-T* as(QObject* o)
+template <class T> T* as(QObject* o)
 {
     if (auto* t = qobject_cast<T*>(o))
         return t;
@@ -53,10 +117,7 @@ QWidget* widgetOf(QObject* o);
 // The i-th argument as a 32-bit integer, or Failure(InvalidCall) when it is missing.
 int32_t arg(const Array& args, std::size_t i);
 // Keys of whole-pixel values kept exact: member in the top byte, index below.
-inline quint32 scalarKey(M m, int index)
-{
-    return (static_cast<quint32>(m) << 24) | (static_cast<quint32>(index) & 0xFFFFFFu);
-}
+inline quint32 scalarKey(M m, int index) { return (static_cast<quint32>(m) << 24) | (static_cast<quint32>(index) & 0xFFFFFFu); }
 
 // --- geometry and units ---
 bool hasGeometry(Kind k);

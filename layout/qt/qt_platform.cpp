@@ -66,9 +66,8 @@ DisplayMetrics displayMetricsOf(const QWidget* window)
         m.menuHeight = bar->height() > 1 ? bar->height() : bar->sizeHint().height();
     else if (style) {
         const QFontMetrics metrics(QApplication::font("QMenuBar"));
-        m.menuHeight = metrics.height() + 2 * style->pixelMetric(QStyle::PM_MenuBarVMargin)
-                     + 2 * style->pixelMetric(QStyle::PM_MenuBarPanelWidth)
-                     + 2 * style->pixelMetric(QStyle::PM_MenuBarItemSpacing);
+        m.menuHeight = metrics.height() + 2 * style->pixelMetric(QStyle::PM_MenuBarVMargin) +
+            2 * style->pixelMetric(QStyle::PM_MenuBarPanelWidth) + 2 * style->pixelMetric(QStyle::PM_MenuBarItemSpacing);
     }
     if (style)
         m.scrollWidth = style->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, window);

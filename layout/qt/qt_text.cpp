@@ -22,8 +22,8 @@ bool hasLooks(Kind k) { return k != Kind::Timer && k != Kind::Line && k != Kind:
 
 QPalette::ColorRole backRole(const QWidget* w)
 {
-    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w)
-        || qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w))
+    if (qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w) ||
+        qobject_cast<const QComboBox*>(w) || qobject_cast<const QAbstractItemView*>(w))
         return QPalette::Base;
     if (qobject_cast<const QAbstractButton*>(w) && !qobject_cast<const QRadioButton*>(w) && !qobject_cast<const QCheckBox*>(w))
         return QPalette::Button;

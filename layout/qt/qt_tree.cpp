@@ -36,10 +36,9 @@ bool isOpaque(const QObject* object)
 {
     if (qobject_cast<const QScrollArea*>(object))
         return false; // a scroll area holds real controls inside its viewport
-    return qobject_cast<const QComboBox*>(object) || qobject_cast<const QAbstractSpinBox*>(object)
-        || qobject_cast<const QAbstractScrollArea*>(object) || qobject_cast<const QTabBar*>(object)
-        || qobject_cast<const QMenuBar*>(object) || qobject_cast<const QLineEdit*>(object)
-        || qobject_cast<const QMenu*>(object);
+    return qobject_cast<const QComboBox*>(object) || qobject_cast<const QAbstractSpinBox*>(object) ||
+        qobject_cast<const QAbstractScrollArea*>(object) || qobject_cast<const QTabBar*>(object) ||
+        qobject_cast<const QMenuBar*>(object) || qobject_cast<const QLineEdit*>(object) || qobject_cast<const QMenu*>(object);
 }
 
 bool inLayout(const QLayout* layout, const QWidget* widget, int depth)
@@ -78,7 +77,10 @@ bool hasControlName(const QObject* object)
 // Bumps a generation on every child added or removed, so cached control lists stay true.
 class TreeWatcher final : public QObject {
 public:
-    explicit TreeWatcher(QObject* parent) : QObject(parent) {}
+    explicit TreeWatcher(QObject* parent)
+        : QObject(parent)
+    {
+    }
     bool eventFilter(QObject*, QEvent* event) override
     {
         const auto type = event->type();
@@ -132,10 +134,7 @@ QWidget* windowOf(const QObject* object)
     return nullptr;
 }
 
-bool isForm(const QObject* object)
-{
-    return object && object->isWidgetType() && static_cast<const QWidget*>(object)->isWindow();
-}
+bool isForm(const QObject* object) { return object && object->isWidgetType() && static_cast<const QWidget*>(object)->isWindow(); }
 
 bool isControl(const QObject* object)
 {

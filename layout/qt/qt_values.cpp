@@ -97,8 +97,8 @@ QVariant toVariant(const Value& v, QMetaType type)
 
 int32_t toPlatformColor(const QColor& c)
 {
-    return static_cast<int32_t>(static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8
-                                | static_cast<uint32_t>(c.blue()) << 16);
+    return static_cast<int32_t>(static_cast<uint32_t>(c.red()) | static_cast<uint32_t>(c.green()) << 8 |
+                                static_cast<uint32_t>(c.blue()) << 16);
 }
 
 QColor fromPlatformColor(int32_t c)

@@ -104,8 +104,8 @@ Home HomeOf(const Ref& container)
 
 namespace {
 
-void walkChild(PassContext& pass, const Ref& child, double prevScroll, double curScroll, double offsetX,
-               double offsetY, double wr, double hr, const Home& home, int depth)
+void walkChild(PassContext& pass, const Ref& child, double prevScroll, double curScroll, double offsetX, double offsetY,
+               double wr, double hr, const Home& home, int depth)
 {
     // A child that fails is left as it is; its siblings still get their turn.
     ignored([&] { ResizeControlTree(pass, child, prevScroll, curScroll, offsetX, offsetY, wr, hr, &home, depth); });
@@ -113,8 +113,8 @@ void walkChild(PassContext& pass, const Ref& child, double prevScroll, double cu
 
 } // namespace
 
-void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll, double offsetX,
-                       double offsetY, double wr, double hr, const Home* home, int depth)
+void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll, double offsetX, double offsetY,
+                       double wr, double hr, const Home* home, int depth)
 {
     Instance& inst = pass.inst;
     // Without Visible, Left or Top there is nothing to place, nor anything inside it.
@@ -151,9 +151,8 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
     s.NewWidth = wr * s.OrigWidth;
     s.NewHeight = hr * s.OrigHeight;
     // The scroll-bar part of a width follows the system's bar, not the ratio.
-    s.ScrollAdjustedWidth = inst.HostInTwips ? wr * (s.OrigWidth - prevScroll * inst.TwipsPerPixelX) +
-                                                   curScroll * inst.TwipsPerPixelX
-                                             : s.NewWidth;
+    s.ScrollAdjustedWidth =
+        inst.HostInTwips ? wr * (s.OrigWidth - prevScroll * inst.TwipsPerPixelX) + curScroll * inst.TwipsPerPixelX : s.NewWidth;
 
     logged(inst, [&] { ResizeOneControl(inst, control, wr, hr, ox, oy); });
 
@@ -190,7 +189,10 @@ void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll,
     struct RestoreTab {
         const Ref& dialog;
         const Value& tab;
-        ~RestoreTab() { ignored([&] { dialog->set("Tab", tab); }); }
+        ~RestoreTab()
+        {
+            ignored([&] { dialog->set("Tab", tab); });
+        }
     } restore{control, shown};
     for (int32_t tab = 0; tab < tabs; ++tab) {
         control->set("Tab", Value(tab));

@@ -16,10 +16,10 @@ namespace kelvane {
 // Bounds that keep a pass finite on any host: nesting depth of containers and the inner
 // dimensions of grids and tabbed dialogs that are walked item by item.
 constexpr int kMaxNesting = 256;
-constexpr int32_t kMaxGridLines = 1 << 16;   // rows or columns of one grid
-constexpr int64_t kMaxGridCells = 1 << 20;   // cells whose fonts are recorded one by one
+constexpr int32_t kMaxGridLines = 1 << 16; // rows or columns of one grid
+constexpr int64_t kMaxGridCells = 1 << 20; // cells whose fonts are recorded one by one
 constexpr int32_t kMaxTabs = 1024;
-constexpr int32_t kMaxColumns = 1 << 16;     // columns of a bound grid
+constexpr int32_t kMaxColumns = 1 << 16; // columns of a bound grid
 
 // The form's controls grouped by container, in collection order: one walk of the Controls
 // collection per pass instead of one per container. A group equals what GetChildren returns
@@ -72,9 +72,8 @@ struct Home {
 };
 Home HomeOf(const Ref& container); // Twips when the container has no ScaleMode
 // home: where the walk found the control; without it the control is asked.
-void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll,
-                       double offsetX, double offsetY, double wr, double hr, const Home* home = nullptr,
-                       int depth = 0);
+void ResizeControlTree(PassContext& pass, const Ref& control, double prevScroll, double curScroll, double offsetX, double offsetY,
+                       double wr, double hr, const Home* home = nullptr, int depth = 0);
 AlignedSpace MeasureAlignedSpace(Instance& inst, const Ref& container, const ControlList& children);
 HostOverhead MeasureHostOverhead(Instance& inst, const Ref& form, const ControlList& children);
 
@@ -103,8 +102,7 @@ void ScaleCellFont(Instance& inst, const Ref& grid, double wr, double hr);
 std::string currentFailureText();
 
 // Runs f; a failure becomes a log line and false.
-template <class F>
-bool logged(Instance& inst, F&& f)
+template <class F> bool logged(Instance& inst, F&& f)
 {
     try {
         f();
@@ -116,8 +114,7 @@ bool logged(Instance& inst, F&& f)
 }
 
 // Runs f; a failure is dropped.
-template <class F>
-bool ignored(F&& f)
+template <class F> bool ignored(F&& f)
 {
     try {
         f();

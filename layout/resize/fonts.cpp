@@ -9,8 +9,7 @@ namespace kelvane {
 std::string lowerCase(std::string_view text)
 {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return out;
 }
 
@@ -38,8 +37,7 @@ void ScaleControlFont(Instance& inst, const Ref& control, double wr, double hr)
     // A face that only comes in larger sizes can grow while its control shrinks: say so.
     const double now = font->get("Size").toDouble();
     if (old > 0 && now / old > 1.1 && hr < 1)
-        inst.addLogLine("Font=" + font->get("Name").toString() + ",Size=" + numberText(now) + " instead of " +
-                        numberText(old));
+        inst.addLogLine("Font=" + font->get("Name").toString() + ",Size=" + numberText(now) + " instead of " + numberText(old));
 }
 
 void ScaleHeadFont(Instance&, const Ref& control, double wr, double hr)

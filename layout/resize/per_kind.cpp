@@ -10,15 +10,9 @@ namespace {
 
 Value at(int32_t index) { return Value(index); }
 
-double indexed(const Ref& c, std::string_view member, int32_t index)
-{
-    return c->get(member, Array{at(index)}).toDouble();
-}
+double indexed(const Ref& c, std::string_view member, int32_t index) { return c->get(member, Array{at(index)}).toDouble(); }
 
-void setIndexed(const Ref& c, std::string_view member, int32_t index, double v)
-{
-    c->set(member, Value(v), Array{at(index)});
-}
+void setIndexed(const Ref& c, std::string_view member, int32_t index, double v) { c->set(member, Value(v), Array{at(index)}); }
 
 // A widths-and-heights value the host keeps in 16 bits, rounded half to even.
 Value int16Value(double v) { return Value(static_cast<int32_t>(Value(v).toInt16())); }

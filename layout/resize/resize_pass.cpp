@@ -18,7 +18,11 @@ constexpr int32_t kMaximized = 2;
 // refusing every later pass.
 class BusyScope final {
 public:
-    explicit BusyScope(Instance& inst) : m_inst(inst) { m_inst.ResizeBusy = true; }
+    explicit BusyScope(Instance& inst)
+        : m_inst(inst)
+    {
+        m_inst.ResizeBusy = true;
+    }
     ~BusyScope() { m_inst.ResizeBusy = false; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
@@ -30,7 +34,8 @@ private:
 // The form's ClipControls is forced on while it changes and then put back as it was.
 class ClipScope final {
 public:
-    explicit ClipScope(const Ref& form) : m_form(form)
+    explicit ClipScope(const Ref& form)
+        : m_form(form)
     {
         m_known = ignored([&] { m_old = m_form->get("ClipControls"); });
         ignored([&] { m_form->set("ClipControls", Value(true)); });
@@ -103,8 +108,7 @@ std::string currentFailureText()
     try {
         throw;
     } catch (const Failure& failure) {
-        return failure.error().description.empty() ? standardDescription(failure.error().number)
-                                                   : failure.error().description;
+        return failure.error().description.empty() ? standardDescription(failure.error().number) : failure.error().description;
     } catch (const std::exception& e) {
         return e.what()[0] ? e.what() : "Unknown error";
     } catch (...) {
@@ -250,7 +254,7 @@ std::string ResizePass(Instance& inst)
     // The design-time available client area.
     if (!inst.FirstPassDone) {
         inst.DesignAvailHeight = inst.DesignHeight - 8 - overhead.form.vertical - 2 * inst.DesignBorderWidth -
-                                 inst.DesignCaptionHeight - (overhead.menu ? inst.DesignMenuHeight : 0) - mdiVertical;
+            inst.DesignCaptionHeight - (overhead.menu ? inst.DesignMenuHeight : 0) - mdiVertical;
         inst.DesignAvailWidth = inst.DesignWidth - 6 - overhead.form.horizontal - 2 * inst.DesignBorderWidth - mdiHorizontal;
         inst.PrevScrollWidth = inst.DesignScrollWidth;
         inst.PrevAvailWidth = inst.DesignAvailWidth;
@@ -260,7 +264,7 @@ std::string ResizePass(Instance& inst)
     // The available client area now, and the ratios.
     double availWidth = workWidth - 6 - overhead.form.horizontal - 2 * metrics.borderWidth - mdiHorizontal;
     double availHeight = workHeight - 8 - 2 * metrics.borderWidth - metrics.captionHeight -
-                         (overhead.menu ? metrics.menuHeight : 0) - overhead.form.vertical - mdiVertical;
+        (overhead.menu ? metrics.menuHeight : 0) - overhead.form.vertical - mdiVertical;
     double wr = checkedRatio(availWidth, inst.PrevAvailWidth);
     double hr = checkedRatio(availHeight, inst.PrevAvailHeight);
     requirePositive(wr);
@@ -282,8 +286,8 @@ std::string ResizePass(Instance& inst)
 
     // Frames thinner than at design time on an unchanged screen: leave the controls.
     const bool skip = workWidth == inst.LastWorkWidth && workHeight == inst.LastWorkHeight &&
-                      inst.DesignCaptionHeight + inst.DesignMenuHeight + inst.DesignBorderWidth >
-                          metrics.captionHeight + metrics.menuHeight + metrics.borderWidth;
+        inst.DesignCaptionHeight + inst.DesignMenuHeight + inst.DesignBorderWidth >
+            metrics.captionHeight + metrics.menuHeight + metrics.borderWidth;
 
     // The controls move only when a ratio moved by a thousandth or more.
     bool resized = false;
@@ -298,8 +302,8 @@ std::string ResizePass(Instance& inst)
             if (inst.ResizeContainedByToolbar || !IsAligned(form)) {
                 for (const Ref& child : children)
                     ignored([&] {
-                        ResizeControlTree(pass, child, inst.PrevScrollWidth, metrics.scrollWidth, offsetX, offsetY,
-                                          wr, hr, &home);
+                        ResizeControlTree(pass, child, inst.PrevScrollWidth, metrics.scrollWidth, offsetX, offsetY, wr, hr,
+                                          &home);
                     });
             }
             inst.PrevAvailWidth = availWidth;

@@ -87,14 +87,13 @@ TEST_P(LineWriters, shiftTheLineKeepingLengthAndSlope)
     EXPECT_EQ(line->writtenMembers(), p.order);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LineFrom100x500To400x200, LineWriters,
-    ::testing::Values(LineWrite{"leftTo0", SetLeft, 0, 0, 500, 300, 200, {"X1", "X2"}},
-                      LineWrite{"bottomTo1000", SetBottom, 1000, 100, 1000, 400, 700, {"Y1", "Y2"}},
-                      LineWrite{"topTo0", SetTop, 0, 100, 300, 400, 0, {"Y1", "Y2"}},
-                      LineWrite{"rightTo1000", SetRight, 1000, 700, 500, 1000, 200, {"X1", "X2"}},
-                      LineWrite{"x2To50", SetX2, 50, 100, 500, 50, 200, {"X2"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LineFrom100x500To400x200, LineWriters,
+                         ::testing::Values(LineWrite{"leftTo0", SetLeft, 0, 0, 500, 300, 200, {"X1", "X2"}},
+                                           LineWrite{"bottomTo1000", SetBottom, 1000, 100, 1000, 400, 700, {"Y1", "Y2"}},
+                                           LineWrite{"topTo0", SetTop, 0, 100, 300, 400, 0, {"Y1", "Y2"}},
+                                           LineWrite{"rightTo1000", SetRight, 1000, 700, 500, 1000, 200, {"X1", "X2"}},
+                                           LineWrite{"x2To50", SetX2, 50, 100, 500, 50, 200, {"X2"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(AccessTest, sizeWritesFailOnALineAndLeaveItAlone)
 {
@@ -387,7 +386,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, TwipsToUnitsTable,
                          ::testing::Values(UnitsCase{1440, scale::Inches, 15, 1}, UnitsCase{567, scale::Centimeters, 15, 1},
                                            UnitsCase{150, scale::Pixels, 15, 10}, UnitsCase{150, scale::Pixels, 12, 12.5},
                                            UnitsCase{300, scale::Points, 15, 15}, UnitsCase{480, scale::Characters, 15, 2},
-                                           UnitsCase{567, scale::Millimeters, 15, 10}, UnitsCase{1234.5, scale::Twips, 15, 1234.5},
+                                           UnitsCase{567, scale::Millimeters, 15, 10},
+                                           UnitsCase{1234.5, scale::Twips, 15, 1234.5},
                                            UnitsCase{1234.5, scale::User, 15, 1234.5}, UnitsCase{1234.5, 99, 15, 1234.5},
                                            UnitsCase{1234.5, -1, 0, 1234.5}),
                          unitsCaseName);
@@ -787,8 +787,8 @@ TEST_P(EveryFailure, probesNeverFailAndOthersFailCleanly)
 {
     const auto frame = form.add("Frame", "F");
     const auto c = form.add(GetParam(), "C", {.left = 1, .top = 2, .width = 3, .height = 4}, frame);
-    for (const char* member : {"Left", "Top", "Width", "Height", "Visible", "Align", "TabIndex", "Container",
-                               "ScaleMode", "ScaleWidth", "ScaleHeight", "X1", "X2", "Y1", "Y2", "Font", "Move"}) {
+    for (const char* member : {"Left", "Top", "Width", "Height", "Visible", "Align", "TabIndex", "Container", "ScaleMode",
+                               "ScaleWidth", "ScaleHeight", "X1", "X2", "Y1", "Y2", "Font", "Move"}) {
         c->inject(member, {.error = makeError(err::InvalidCall), .after = 1});
         frame->inject(member, {.error = makeError(err::Overflow)});
     }
@@ -822,8 +822,8 @@ TEST_P(EveryFailure, probesNeverFailAndOthersFailCleanly)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, EveryFailure,
-                         ::testing::Values("TextBox", "Line", "Timer", "Image", "PictureBox", "Menu", "MSFlexGrid",
-                                           "SSTab", "Data", "CommonDialog"),
+                         ::testing::Values("TextBox", "Line", "Timer", "Image", "PictureBox", "Menu", "MSFlexGrid", "SSTab",
+                                           "Data", "CommonDialog"),
                          [](const auto& info) { return std::string(info.param); });
 
 } // namespace

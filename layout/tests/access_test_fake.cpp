@@ -78,7 +78,11 @@ TEST(FakeForm, membersMatchWithoutCaseAndRemovedOnesAreMissing)
     a->remove("left");
     EXPECT_EQ(errorNumber([&] { a->get("Left"); }), err::MissingMember);
     EXPECT_EQ(errorNumber([&] { a->set("Left", 1.0); }), err::MissingMember);
-    EXPECT_EQ(errorNumber([&] { a->get("Parent"); a->set("Parent", Value(form.ref())); }), err::MissingMember);
+    EXPECT_EQ(errorNumber([&] {
+                  a->get("Parent");
+                  a->set("Parent", Value(form.ref()));
+              }),
+              err::MissingMember);
 }
 
 TEST(FakeForm, tabIndexesStayContiguousPerForm)

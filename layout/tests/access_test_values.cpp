@@ -47,9 +47,8 @@ TEST_P(ValueToDouble, coercesAsThePlatform)
 INSTANTIATE_TEST_SUITE_P(
     Values, ValueToDouble,
     ::testing::Values(ToDoubleCase{Value(), 0, 0}, ToDoubleCase{Value(true), -1, 0}, ToDoubleCase{Value(false), 0, 0},
-                      ToDoubleCase{Value(7), 7, 0}, ToDoubleCase{Value(2.5), 2.5, 0},
-                      ToDoubleCase{Value("  2.5 "), 2.5, 0}, ToDoubleCase{Value("-3"), -3, 0},
-                      ToDoubleCase{Value("+4"), 4, 0}, ToDoubleCase{Value("1e3"), 1000, 0},
+                      ToDoubleCase{Value(7), 7, 0}, ToDoubleCase{Value(2.5), 2.5, 0}, ToDoubleCase{Value("  2.5 "), 2.5, 0},
+                      ToDoubleCase{Value("-3"), -3, 0}, ToDoubleCase{Value("+4"), 4, 0}, ToDoubleCase{Value("1e3"), 1000, 0},
                       ToDoubleCase{Value("1e-400"), 0, 0}, ToDoubleCase{Value("1e400"), 0, err::Overflow},
                       ToDoubleCase{Value("12abc"), 0, err::TypeMismatch}, ToDoubleCase{Value(""), 0, err::TypeMismatch},
                       ToDoubleCase{Value("   "), 0, err::TypeMismatch}, ToDoubleCase{Value("+"), 0, err::TypeMismatch},

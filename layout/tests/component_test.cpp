@@ -75,9 +75,8 @@ protected:
     }
 
     EntryPoints lib;
-    static constexpr StoredProperty kStored[] = {{"designwidth", 1024},       {"designheight", 768},
-                                                 {"designcaptionheight", 25}, {"designmenuheight", 19},
-                                                 {"designscrollwidth", 17},   {"KeepAspectRatio", 0}};
+    static constexpr StoredProperty kStored[] = {{"designwidth", 1024},    {"designheight", 768},     {"designcaptionheight", 25},
+                                                 {"designmenuheight", 19}, {"designscrollwidth", 17}, {"KeepAspectRatio", 0}};
 };
 
 TEST_F(Component, onlyTheFactoryOfThisClassIsHandedOut)
@@ -301,7 +300,7 @@ TEST_F(Component, aServerLockKeepsTheLibraryLoaded)
     EXPECT_EQ(f->LockServer(false), hr::Ok);
     EXPECT_EQ(f->LockServer(false), hr::Ok); // an unbalanced unlock does not go below zero
     f->Release();
-    EXPECT_EQ(f->Release(), 0u);             // nor does an extra release
+    EXPECT_EQ(f->Release(), 0u); // nor does an extra release
     EXPECT_EQ(lib.canUnloadNow(), hr::Ok);
 }
 
@@ -357,8 +356,8 @@ TEST_F(Registration, registerRecordsTheClassAndUnregisterRemovesOnlyIt)
     ASSERT_EQ(lib.registerServer(), hr::Ok);
     const std::string registered = contents(file);
     EXPECT_EQ(registered.rfind(others, 0), 0u) << registered; // the others come first, untouched
-    for (const char* expected : {"[{61B61E2D-2791-47E6-9EEA-F1288039E8DD}]\n", "ProgID=KelvaneUCP.KelvaneUC\n",
-                                 "Version=1.1\n", "TypeLib={6FFCF326-2822-4E08-8D7F-1DE5B1055EA3}\n"})
+    for (const char* expected : {"[{61B61E2D-2791-47E6-9EEA-F1288039E8DD}]\n", "ProgID=KelvaneUCP.KelvaneUC\n", "Version=1.1\n",
+                                 "TypeLib={6FFCF326-2822-4E08-8D7F-1DE5B1055EA3}\n"})
         EXPECT_NE(registered.find(expected), std::string::npos) << expected << " in\n" << registered;
     const auto library = registered.find("Library=/", registered.find("[{61B61E2D"));
     ASSERT_NE(library, std::string::npos);

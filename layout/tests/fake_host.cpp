@@ -20,20 +20,14 @@ std::string lower(std::string_view s)
     return out;
 }
 
-bool sameName(std::string_view a, std::string_view b)
-{
-    return a.size() == b.size() && lower(a) == lower(b);
-}
+bool sameName(std::string_view a, std::string_view b) { return a.size() == b.size() && lower(a) == lower(b); }
 
-bool isFlexGrid(const std::string& kind)
-{
-    return kind == "msflexgrid" || kind == "mshflexgrid";
-}
+bool isFlexGrid(const std::string& kind) { return kind == "msflexgrid" || kind == "mshflexgrid"; }
 
 // Members computed from the control's relations rather than read from the map. The map holds
 // a marker for each so that presence, removal and injection work alike for every member.
-const std::set<std::string, CaseLess> computedMembers{"Container", "Parent", "TabIndex", "Controls", "Font",
-                                                      "HeadFont",  "Columns", "RowPos"};
+const std::set<std::string, CaseLess> computedMembers{"Container", "Parent",   "TabIndex", "Controls",
+                                                      "Font",      "HeadFont", "Columns",  "RowPos"};
 
 struct KindMembers {
     std::vector<std::pair<const char*, Value>> props;
@@ -43,11 +37,10 @@ struct KindMembers {
 // The members each kind starts with, as the platform gives them.
 KindMembers kindMembers(const std::string& kind, const Box& box)
 {
-    const std::vector<std::pair<const char*, Value>> placed{
-        {"Left", box.left}, {"Top", box.top}, {"Width", box.width}, {"Height", box.height}, {"Visible", true},
-        {"Container", Value()}, {"Parent", Value()}, {"Tag", ""}};
-    const std::vector<std::pair<const char*, Value>> font{{"Font", Value()}, {"FontName", "MS Sans Serif"},
-                                                          {"FontSize", 8.25}};
+    const std::vector<std::pair<const char*, Value>> placed{{"Left", box.left},     {"Top", box.top},  {"Width", box.width},
+                                                            {"Height", box.height}, {"Visible", true}, {"Container", Value()},
+                                                            {"Parent", Value()},    {"Tag", ""}};
+    const std::vector<std::pair<const char*, Value>> font{{"Font", Value()}, {"FontName", "MS Sans Serif"}, {"FontSize", 8.25}};
     const std::vector<const char*> windowed{"Move", "Refresh", "SetFocus", "ZOrder"};
     KindMembers m;
     auto add = [&m](const std::vector<std::pair<const char*, Value>>& more) {
@@ -101,8 +94,13 @@ KindMembers kindMembers(const std::string& kind, const Box& box)
     if (kind == "menu") {
         // The menu bar sits on its form, so the form's children include it (the engine counts
         // the menu height from there); it has no position of its own.
-        add({{"Caption", ""}, {"Checked", false}, {"Enabled", true}, {"Visible", true}, {"Container", Value()},
-             {"Parent", Value()}, {"Tag", ""}});
+        add({{"Caption", ""},
+             {"Checked", false},
+             {"Enabled", true},
+             {"Visible", true},
+             {"Container", Value()},
+             {"Parent", Value()},
+             {"Tag", ""}});
         return m;
     }
 
@@ -182,15 +180,9 @@ Value detached(const Value& v)
     return v;
 }
 
-Array detached(const Array& args)
-{
-    return detached(Value(args)).array();
-}
+Array detached(const Array& args) { return detached(Value(args)).array(); }
 
-std::string indexKey(std::string_view member, int32_t index)
-{
-    return std::string(member) + "(" + std::to_string(index) + ")";
-}
+std::string indexKey(std::string_view member, int32_t index) { return std::string(member) + "(" + std::to_string(index) + ")"; }
 
 // The font object of a control: its writes land on the control's own members (Font.Size is
 // the control's FontSize), so they show in the control's log and obey its injected failures.
@@ -235,10 +227,7 @@ FakeControl::FakeControl(std::string typeName)
 
 FakeControl::~FakeControl() = default;
 
-bool FakeControl::has(std::string_view member) const
-{
-    return m_props.contains(member) || m_methods.contains(member);
-}
+bool FakeControl::has(std::string_view member) const { return m_props.contains(member) || m_methods.contains(member); }
 
 void FakeControl::define(std::string_view member, Value value)
 {
@@ -294,15 +283,11 @@ void FakeControl::defineAt(std::string_view member, int32_t index, Value value)
     m_props.insert_or_assign(indexKey(member, index), std::move(value));
 }
 
-Value FakeControl::rawAt(std::string_view member, int32_t index) const
-{
-    return raw(indexKey(member, index));
-}
+Value FakeControl::rawAt(std::string_view member, int32_t index) const { return raw(indexKey(member, index)); }
 
 void FakeControl::defineCell(std::string_view member, int32_t row, int32_t col, Value value)
 {
-    m_props.insert_or_assign(std::string(member) + "(" + std::to_string(row) + "," + std::to_string(col) + ")",
-                             std::move(value));
+    m_props.insert_or_assign(std::string(member) + "(" + std::to_string(row) + "," + std::to_string(col) + ")", std::move(value));
 }
 
 Value FakeControl::rawCell(std::string_view member, int32_t row, int32_t col) const
@@ -360,8 +345,8 @@ void FakeControl::checkFault(std::string_view member, Access::Kind kind)
     auto& hits = m_faultHits[it->first];
     for (std::size_t i = 0; i < it->second.size(); ++i) {
         const Fault& f = it->second[i];
-        const bool applies = (kind == Access::Get && f.onGet) || (kind == Access::Set && f.onSet) ||
-                             (kind == Access::Call && f.onCall);
+        const bool applies =
+            (kind == Access::Get && f.onGet) || (kind == Access::Set && f.onSet) || (kind == Access::Call && f.onCall);
         if (!applies)
             continue;
         const int seen = hits[i]++;
@@ -372,30 +357,24 @@ void FakeControl::checkFault(std::string_view member, Access::Kind kind)
     }
 }
 
-FakeRef FakeControl::parentForm() const
-{
-    return m_form.lock();
-}
+FakeRef FakeControl::parentForm() const { return m_form.lock(); }
 
 int FakeControl::reads(std::string_view member) const
 {
-    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(), [&](const Access& a) {
-        return a.kind == Access::Get && sameName(a.member, member);
-    }));
+    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(),
+                                          [&](const Access& a) { return a.kind == Access::Get && sameName(a.member, member); }));
 }
 
 int FakeControl::writes(std::string_view member) const
 {
-    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(), [&](const Access& a) {
-        return a.kind == Access::Set && sameName(a.member, member);
-    }));
+    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(),
+                                          [&](const Access& a) { return a.kind == Access::Set && sameName(a.member, member); }));
 }
 
 int FakeControl::calls(std::string_view member) const
 {
-    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(), [&](const Access& a) {
-        return a.kind == Access::Call && sameName(a.member, member);
-    }));
+    return static_cast<int>(std::count_if(m_log.begin(), m_log.end(),
+                                          [&](const Access& a) { return a.kind == Access::Call && sameName(a.member, member); }));
 }
 
 bool FakeControl::untouched() const
@@ -415,7 +394,7 @@ std::vector<std::string> FakeControl::writtenMembers() const
 std::string FakeControl::cellKey(std::string_view member) const
 {
     return std::string(member) + "(" + std::to_string(num("Row") < 0 ? 0 : static_cast<int32_t>(num("Row"))) + "," +
-           std::to_string(static_cast<int32_t>(num("Col"))) + ")";
+        std::to_string(static_cast<int32_t>(num("Col"))) + ")";
 }
 
 Value FakeControl::get(std::string_view member, const Array& args)
@@ -495,8 +474,8 @@ void FakeControl::set(std::string_view member, const Value& value, const Array& 
     const Ref written = value.isObject() ? value.toObject() : nullptr;
     m_log.push_back({Access::Set, std::string(member), detached(args), detached(value), written ? written->identity() : nullptr});
     checkFault(member, Access::Set);
-    if (!m_props.contains(member) || sameName(member, "Parent") || sameName(member, "Controls") ||
-        sameName(member, "Columns") || sameName(member, "RowPos"))
+    if (!m_props.contains(member) || sameName(member, "Parent") || sameName(member, "Controls") || sameName(member, "Columns") ||
+        sameName(member, "RowPos"))
         throw Failure(err::MissingMember);
     setMember(member, value, args);
 }
@@ -643,15 +622,9 @@ Value FakeCollection::get(std::string_view member, const Array& args)
     throw Failure(err::MissingMember);
 }
 
-void FakeCollection::set(std::string_view, const Value&, const Array&)
-{
-    throw Failure(err::MissingMember);
-}
+void FakeCollection::set(std::string_view, const Value&, const Array&) { throw Failure(err::MissingMember); }
 
-Value FakeCollection::call(std::string_view member, Array& args)
-{
-    return get(member, args);
-}
+Value FakeCollection::call(std::string_view member, Array& args) { return get(member, args); }
 
 // --- FakeForm ---
 

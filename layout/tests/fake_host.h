@@ -58,8 +58,8 @@ struct Access {
     enum Kind { Get, Set, Call } kind;
     std::string member;
     Array args;
-    Value value;                    // what was written (Set only)
-    const void* object = nullptr;   // identity of a written object (Set only)
+    Value value;                  // what was written (Set only)
+    const void* object = nullptr; // identity of a written object (Set only)
 };
 
 class FakeForm;
@@ -93,8 +93,8 @@ public:
     Value rawCell(std::string_view member, int32_t row, int32_t col) const;
 
     // Builder helpers for the grids and tabbed dialogs.
-    void setRows(const std::vector<double>& heights);    // flexible grid: Rows and RowHeight(r)
-    void setCols(const std::vector<double>& widths);     // flexible grid: Cols and ColWidth(c)
+    void setRows(const std::vector<double>& heights);                              // flexible grid: Rows and RowHeight(r)
+    void setCols(const std::vector<double>& widths);                               // flexible grid: Cols and ColWidth(c)
     std::shared_ptr<FakeCollection> addColumns(const std::vector<double>& widths); // bound grid
     std::shared_ptr<FakeCollection> columns() const { return m_columns; }
 
@@ -107,7 +107,7 @@ public:
     int writes(std::string_view member) const;
     int calls(std::string_view member) const;
     bool wasWritten(std::string_view member) const { return writes(member) > 0; }
-    bool untouched() const; // no write and no method call since the log was last cleared
+    bool untouched() const;                          // no write and no method call since the log was last cleared
     std::vector<std::string> writtenMembers() const; // in order, calls included
 
     Ref ref() { return shared_from_this(); }
@@ -143,7 +143,10 @@ private:
 // A collection with Count and default item access Item(i), zero-based, in insertion order.
 class FakeCollection final : public Object {
 public:
-    explicit FakeCollection(std::string typeName) : m_typeName(std::move(typeName)) {}
+    explicit FakeCollection(std::string typeName)
+        : m_typeName(std::move(typeName))
+    {
+    }
     std::string typeName() const override { return m_typeName; }
     Value get(std::string_view member, const Array& args = {}) override;
     void set(std::string_view member, const Value& value, const Array& args = {}) override;
@@ -154,9 +157,14 @@ public:
     std::vector<FakeRef>& owned() { return m_owned; }
     const std::vector<FakeRef>& items() const;
 
-    int itemReads = 0;  // Item accesses, to check that a walk is linear
+    int itemReads = 0; // Item accesses, to check that a walk is linear
     int countReads = 0;
-    void inject(Fault fault) { m_fault = fault; m_faulty = true; m_hits = 0; }
+    void inject(Fault fault)
+    {
+        m_fault = fault;
+        m_faulty = true;
+        m_hits = 0;
+    }
 
 private:
     std::string m_typeName;
@@ -177,10 +185,8 @@ public:
     // A control of the given platform type. container: a frame, picture box, tabbed dialog...
     // (the form when empty). page: the tab of a tabbed dialog container it sits on; controls
     // on tabs not shown report Left shifted by -75000, as the platform does.
-    FakeRef add(std::string_view typeName, std::string_view name, Box box = {}, const FakeRef& container = {},
-                int32_t page = 0);
-    FakeRef addLine(std::string_view name, double x1, double y1, double x2, double y2,
-                    const FakeRef& container = {});
+    FakeRef add(std::string_view typeName, std::string_view name, Box box = {}, const FakeRef& container = {}, int32_t page = 0);
+    FakeRef addLine(std::string_view name, double x1, double y1, double x2, double y2, const FakeRef& container = {});
 
     const FakeRef& form() const { return m_form; }
     Ref ref() const { return m_form; }

@@ -27,9 +27,8 @@ public:
 
 const std::vector<std::string> kMetricKeys = {"DesignWidth",         "DesignHeight",     "DesignBorderWidth",
                                               "DesignCaptionHeight", "DesignMenuHeight", "DesignScrollWidth"};
-const std::vector<std::string> kBoolKeys = {"AccountForAlignedControls", "KeepAspectRatio",
-                                            "ResizeOnChange",            "ResizeAtStartUp",
-                                            "ResizeForFixedTaskBar",     "ResizeForOverhead",
+const std::vector<std::string> kBoolKeys = {"AccountForAlignedControls", "KeepAspectRatio",       "ResizeOnChange",
+                                            "ResizeAtStartUp",           "ResizeForFixedTaskBar", "ResizeForOverhead",
                                             "ResizeContainedByToolbar"};
 
 struct Settings {
@@ -39,15 +38,14 @@ struct Settings {
 
 Settings settingsOf(const KelvaneUC& c)
 {
-    return {c.AccountForAlignedControls(), c.KeepAspectRatio(), c.ResizeOnChange(), c.ResizeAtStartUp(),
-            c.ResizeForFixedTaskBar(), c.ResizeForOverhead(), c.ResizeContainedByToolbar()};
+    return {c.AccountForAlignedControls(), c.KeepAspectRatio(),   c.ResizeOnChange(),          c.ResizeAtStartUp(),
+            c.ResizeForFixedTaskBar(),     c.ResizeForOverhead(), c.ResizeContainedByToolbar()};
 }
 
 std::vector<double> metricsOf(KelvaneUC& c)
 {
     const Instance& i = c.instance();
-    return {i.DesignWidth, i.DesignHeight, i.DesignBorderWidth, i.DesignCaptionHeight, i.DesignMenuHeight,
-            i.DesignScrollWidth};
+    return {i.DesignWidth, i.DesignHeight, i.DesignBorderWidth, i.DesignCaptionHeight, i.DesignMenuHeight, i.DesignScrollWidth};
 }
 
 constexpr Settings kDefaults{true, true, true, true, true, true, false};
@@ -102,8 +100,12 @@ TEST(ObjectProperties, storedKeysMatchWithoutRegardToCase)
     FakeSite site;
     KelvaneUC c(site);
     // As the drill program's windows store them, plus two Booleans in odd case.
-    MemoryPropertyBag bag{{"designwidth", 1024.0},       {"DESIGNHEIGHT", 768.0},  {"designcaptionheight", 25.0},
-                          {"designMenuHeight", 19.0},    {"designscrollwidth", 17.0}, {"KEEPASPECTRATIO", false},
+    MemoryPropertyBag bag{{"designwidth", 1024.0},
+                          {"DESIGNHEIGHT", 768.0},
+                          {"designcaptionheight", 25.0},
+                          {"designMenuHeight", 19.0},
+                          {"designscrollwidth", 17.0},
+                          {"KEEPASPECTRATIO", false},
                           {"resizecontainedbytoolbar", int32_t{-1}}};
     ASSERT_TRUE(c.ReadProperties(bag));
     EXPECT_EQ(metricsOf(c), (std::vector<double>{1024, 768, 1, 25, 19, 17}));
@@ -157,9 +159,10 @@ TEST(ObjectProperties, writeThenReadRoundTripsAndStoresOnlyWhatDiffers)
     std::vector<std::string> keys;
     for (const auto& [k, v] : bag.entries())
         keys.push_back(k);
-    EXPECT_EQ(keys, (std::vector<std::string>{"DesignWidth", "DesignHeight", "DesignBorderWidth",
-                                              "DesignCaptionHeight", "DesignMenuHeight", "DesignScrollWidth",
-                                              "KeepAspectRatio", "ResizeForOverhead", "ResizeContainedByToolbar"}));
+    EXPECT_EQ(
+        keys,
+        (std::vector<std::string>{"DesignWidth", "DesignHeight", "DesignBorderWidth", "DesignCaptionHeight", "DesignMenuHeight",
+                                  "DesignScrollWidth", "KeepAspectRatio", "ResizeForOverhead", "ResizeContainedByToolbar"}));
 
     FakeSite target;
     KelvaneUC b(target);
@@ -240,11 +243,9 @@ TEST_P(BooleanProperty, putNotifiesTheDesignerOnlyAndNeverResizes)
 INSTANTIATE_TEST_SUITE_P(
     All, BooleanProperty,
     ::testing::Values(
-        BoolPut{"ResizeContainedByToolbar", &KelvaneUC::setResizeContainedByToolbar,
-                &KelvaneUC::ResizeContainedByToolbar},
+        BoolPut{"ResizeContainedByToolbar", &KelvaneUC::setResizeContainedByToolbar, &KelvaneUC::ResizeContainedByToolbar},
         BoolPut{"ResizeAtStartUp", &KelvaneUC::setResizeAtStartUp, &KelvaneUC::ResizeAtStartUp},
-        BoolPut{"AccountForAlignedControls", &KelvaneUC::setAccountForAlignedControls,
-                &KelvaneUC::AccountForAlignedControls},
+        BoolPut{"AccountForAlignedControls", &KelvaneUC::setAccountForAlignedControls, &KelvaneUC::AccountForAlignedControls},
         BoolPut{"KeepAspectRatio", &KelvaneUC::setKeepAspectRatio, &KelvaneUC::KeepAspectRatio},
         BoolPut{"ResizeForFixedTaskBar", &KelvaneUC::setResizeForFixedTaskBar, &KelvaneUC::ResizeForFixedTaskBar},
         BoolPut{"ResizeForOverhead", &KelvaneUC::setResizeForOverhead, &KelvaneUC::ResizeForOverhead},
@@ -328,8 +329,7 @@ TEST(ObjectLog, lineFormPadsOrCutsTheNameToTwelveCharacters)
     const Row rows[] = {
         {"Start", "commandbutton", "Overflow", "Name=Start       , TypeName=commandbutton, Err=Overflow"},
         {"", "", "x", "Name=            , TypeName=, Err=x"},
-        {"averyveryverylongname", "textbox", "Type mismatch",
-         "Name=averyveryver, TypeName=textbox, Err=Type mismatch"},
+        {"averyveryverylongname", "textbox", "Type mismatch", "Name=averyveryver, TypeName=textbox, Err=Type mismatch"},
         {"exactlytwelv", "label", "m", "Name=exactlytwelv, TypeName=label, Err=m"},
         // Twelve characters, not twelve bytes: a name is never cut inside a character.
         {"\xC3\xA9t\xC3\xA9_r\xC3\xA9sultats_tableau", "frame", "m",
@@ -357,9 +357,10 @@ TEST(ObjectLog, linesJoinWithCarriageReturnLineFeedAndEmptyMessagesAreDropped)
     i.addLogLine("");
     i.addLogLine("Overflow");
     i.addLogLine("Resize***************");
-    EXPECT_EQ(c.GetErrors(), "Name=            , TypeName=, Err=Resize***************\r\n"
-                             "Name=answer      , TypeName=textbox, Err=Overflow\r\n"
-                             "Name=answer      , TypeName=textbox, Err=Resize***************");
+    EXPECT_EQ(c.GetErrors(),
+              "Name=            , TypeName=, Err=Resize***************\r\n"
+              "Name=answer      , TypeName=textbox, Err=Overflow\r\n"
+              "Name=answer      , TypeName=textbox, Err=Resize***************");
 }
 
 TEST(ObjectLife, unloadResetsTheEngineButKeepsLogRatiosAndStartUp)
@@ -376,8 +377,7 @@ TEST(ObjectLife, unloadResetsTheEngineButKeepsLogRatiosAndStartUp)
     i.addLogLine("kept");
     const std::string log = c.GetErrors();
     c.Unload();
-    EXPECT_EQ(std::vector<double>({i.PrevWorkWidth, i.PrevWorkHeight, i.PrevAvailWidth, i.PrevAvailHeight,
-                                   i.PrevScrollWidth}),
+    EXPECT_EQ(std::vector<double>({i.PrevWorkWidth, i.PrevWorkHeight, i.PrevAvailWidth, i.PrevAvailHeight, i.PrevScrollWidth}),
               std::vector<double>(5, 0.0));
     EXPECT_FALSE(i.FirstPassDone);
     EXPECT_FALSE(i.WorkAreaChanged);

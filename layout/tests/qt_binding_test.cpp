@@ -51,8 +51,7 @@ int32_t failureNumber(const std::function<void()>& f)
     return 0;
 }
 
-template <class T>
-T* named(QWidget* parent, const char* name)
+template <class T> T* named(QWidget* parent, const char* name)
 {
     auto* w = new T(parent);
     w->setObjectName(QString::fromLatin1(name));

@@ -41,8 +41,7 @@ constexpr QRect kDesign(0, 0, 1024, 768);
 constexpr QRect kSmall(1024, 0, 800, 600);
 constexpr QRect kLarge(1824, 0, 1600, 1200);
 
-template <class T>
-T* named(QWidget* parent, const char* name)
+template <class T> T* named(QWidget* parent, const char* name)
 {
     auto* w = new T(parent);
     w->setObjectName(QString::fromLatin1(name));
@@ -107,9 +106,9 @@ void showOn(QWidget& form, const QRect& screen)
 
 struct FormCase {
     const char* name;
-    bool dialog;        // a QDialog form, else a QWidget one
-    const char* panel;  // the container: "frame", "group" or "plain" (a QWidget, as Designer's "Widget")
-    bool joinsLater;    // the container is made first and put on the form after the control
+    bool dialog;       // a QDialog form, else a QWidget one
+    const char* panel; // the container: "frame", "group" or "plain" (a QWidget, as Designer's "Widget")
+    bool joinsLater;   // the container is made first and put on the form after the control
 };
 
 class QtPassForm : public ::testing::TestWithParam<FormCase> {};
@@ -122,9 +121,9 @@ TEST_P(QtPassForm, theWholeWindowFollowsTheControlInAContainer)
     form->resize(900, 640);
     auto* start = named<QPushButton>(form.get(), "Start");
     start->setGeometry(600, 480, 240, 60);
-    QWidget* panel = std::string(c.panel) == "frame"   ? static_cast<QWidget*>(new QFrame)
-                     : std::string(c.panel) == "group" ? static_cast<QWidget*>(new QGroupBox("Answer"))
-                                                       : new QWidget;
+    QWidget* panel = std::string(c.panel) == "frame" ? static_cast<QWidget*>(new QFrame)
+        : std::string(c.panel) == "group"            ? static_cast<QWidget*>(new QGroupBox("Answer"))
+                                                     : new QWidget;
     panel->setObjectName("Panel");
     if (!c.joinsLater)
         panel->setParent(form.get());
@@ -157,13 +156,12 @@ TEST_P(QtPassForm, theWholeWindowFollowsTheControlInAContainer)
     expectScaled(panel, panelDesign);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Containers, QtPassForm,
-    ::testing::Values(FormCase{"inAFrameOfAWidgetForm", false, "frame", false},
-                      FormCase{"inAGroupBoxOfADialog", true, "group", false},
-                      FormCase{"inAPlainWidgetOfADialog", true, "plain", false},
-                      FormCase{"madeInCodeBeforeItsContainerJoinsTheForm", false, "frame", true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Containers, QtPassForm,
+                         ::testing::Values(FormCase{"inAFrameOfAWidgetForm", false, "frame", false},
+                                           FormCase{"inAGroupBoxOfADialog", true, "group", false},
+                                           FormCase{"inAPlainWidgetOfADialog", true, "plain", false},
+                                           FormCase{"madeInCodeBeforeItsContainerJoinsTheForm", false, "frame", true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // --- the menu bar is the form's menu, counted once --------------------------------------------
 
@@ -232,8 +230,8 @@ TEST(QtTabOrderDisplay, eachControlKeepsItsOwnAndItsInheritedPalette)
     };
     std::map<QWidget*, Before> before;
     for (QWidget* w : std::initializer_list<QWidget*>{inherits, own, filled, disabled, painted})
-        before[w] = Before{w->testAttribute(Qt::WA_SetPalette), w->palette().resolveMask(), w->autoFillBackground(),
-                           w->isEnabled()};
+        before[w] =
+            Before{w->testAttribute(Qt::WA_SetPalette), w->palette().resolveMask(), w->autoFillBackground(), w->isEnabled()};
 
     ASSERT_TRUE(control.control().ShowTabOrderDemo(0, 0x0000FF));
 
@@ -390,8 +388,8 @@ protected:
 
         for (QObject* o : kelvane::qt::controlsOf(&form)) // what a pass reaches
             if (o->isWidgetType())
-                design[static_cast<QWidget*>(o)] = Design{static_cast<QWidget*>(o)->geometry(),
-                                                          static_cast<QWidget*>(o)->font().pointSizeF()};
+                design[static_cast<QWidget*>(o)] =
+                    Design{static_cast<QWidget*>(o)->geometry(), static_cast<QWidget*>(o)->font().pointSizeF()};
         ASSERT_EQ(design.size(), 7u);
         for (int c = 0; c < 3; ++c)
             columnWidths.push_back(grid->columnWidth(c));

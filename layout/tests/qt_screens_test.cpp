@@ -69,8 +69,9 @@ Snapshot snapshot(QWidget* window)
         bool onPage = false;
         for (const QWidget* p = w; p && p != window; p = p->parentWidget())
             onPage = onPage || p->objectName() == QLatin1String("Picture1");
-        s.controls.emplace(o, Placed{w->objectName(), QRect(w->mapTo(window, QPoint(0, 0)), w->size()),
-                                     w->isVisibleTo(window) && !w->size().isEmpty(), onPage});
+        s.controls.emplace(o,
+                           Placed{w->objectName(), QRect(w->mapTo(window, QPoint(0, 0)), w->size()),
+                                  w->isVisibleTo(window) && !w->size().isEmpty(), onPage});
     }
     return s;
 }
@@ -94,8 +95,8 @@ void moveTo(QWidget* window, const QRect& screen)
 
 std::string describe(const QRect& r)
 {
-    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x"
-         + std::to_string(r.height());
+    return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
+        std::to_string(r.height());
 }
 
 // The window fits the work area, every control shown lies inside it, and no two shown controls
@@ -145,8 +146,8 @@ protected:
         printed->setPrinterFactory([] {
             auto printer = std::make_unique<QPrinter>();
             printer->setOutputFormat(QPrinter::PdfFormat);
-            printer->setOutputFileName(QDir::temp().filePath(
-                QStringLiteral("kelvane_qt_screens_%1.pdf").arg(QCoreApplication::applicationPid())));
+            printer->setOutputFileName(
+                QDir::temp().filePath(QStringLiteral("kelvane_qt_screens_%1.pdf").arg(QCoreApplication::applicationPid())));
             return printer;
         });
         printed->setMessagePresenter([](const QString&) {});

@@ -15,8 +15,7 @@
 namespace kelvane::qt {
 namespace {
 
-template <class T>
-T* named(QWidget* parent, const char* name, QRect pixels)
+template <class T> T* named(QWidget* parent, const char* name, QRect pixels)
 {
     auto* w = new T(parent);
     w->setObjectName(QString::fromLatin1(name));

@@ -77,8 +77,7 @@ protected:
     int logLines(std::string_view needle) const
     {
         int n = 0;
-        for (std::size_t at = inst.ErrorLog.find(needle); at != std::string::npos;
-             at = inst.ErrorLog.find(needle, at + 1))
+        for (std::size_t at = inst.ErrorLog.find(needle); at != std::string::npos; at = inst.ErrorLog.find(needle, at + 1))
             ++n;
         return n;
     }

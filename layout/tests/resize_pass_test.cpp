@@ -104,8 +104,7 @@ TEST_P(ResizeTolerance, ratiosWithinOneThousandthCountAsUnchanged)
 
 INSTANTIATE_TEST_SUITE_P(Ratios, ResizeTolerance,
                          ::testing::Values(ToleranceCase{"up0009", 1.0009, false}, ToleranceCase{"up002", 1.002, true},
-                                           ToleranceCase{"down0009", 0.9991, false},
-                                           ToleranceCase{"down002", 0.998, true}),
+                                           ToleranceCase{"down0009", 0.9991, false}, ToleranceCase{"down002", 0.998, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 class ResizeWindowState : public ResizeFixture, public ::testing::WithParamInterface<int32_t> {};
@@ -170,8 +169,7 @@ TEST_F(ResizePass, ratioOneHalfHalvesEveryOffsetAndSize)
 
     EXPECT_DOUBLE_EQ(uc.WidthRatioUsed(), 0.5);
     EXPECT_DOUBLE_EQ(uc.HeightRatioUsed(), 0.5);
-    for (const auto& [c, box] : std::vector<std::pair<FakeRef, Box>>{{f, {2000, 1000, 4000, 3000}},
-                                                                      {x, {300, 500, 1000, 400}}}) {
+    for (const auto& [c, box] : std::vector<std::pair<FakeRef, Box>>{{f, {2000, 1000, 4000, 3000}}, {x, {300, 500, 1000, 400}}}) {
         EXPECT_DOUBLE_EQ(c->num("Left"), box.left / 2) << c->name();
         EXPECT_DOUBLE_EQ(c->num("Top"), box.top / 2) << c->name();
         EXPECT_DOUBLE_EQ(c->num("Width"), box.width / 2) << c->name();
@@ -329,10 +327,11 @@ TEST_F(ResizePass, logGrowsByOneHeaderPerPassWithFailuresBetween)
     uc.Resize();
     platform().work = WorkArea{0, 0, 1024, 700};
     uc.Resize();
-    EXPECT_EQ(uc.GetErrors(), "Name=            , TypeName=, Err=Resize***************\r\n"
-                              "Name=mylist      , TypeName=listbox, Err=no width\r\n"
-                              "Name=mylist      , TypeName=listbox, Err=Resize***************\r\n"
-                              "Name=mylist      , TypeName=listbox, Err=no width");
+    EXPECT_EQ(uc.GetErrors(),
+              "Name=            , TypeName=, Err=Resize***************\r\n"
+              "Name=mylist      , TypeName=listbox, Err=no width\r\n"
+              "Name=mylist      , TypeName=listbox, Err=Resize***************\r\n"
+              "Name=mylist      , TypeName=listbox, Err=no width");
 }
 
 TEST_F(ResizePass, failedWorkAreaQueryMeansOneHundredSquarePixels)
@@ -390,20 +389,24 @@ const double kNaN = std::numeric_limits<double>::quiet_NaN();
 INSTANTIATE_TEST_SUITE_P(
     Cases, ResizeFailure,
     ::testing::Values(
-        BrokenCase{"zeroDesignWidth", [](ResizeFixture&, Instance& i, FakePlatform&) { i.DesignWidth = 0; },
-                   "Division by zero"},
+        BrokenCase{"zeroDesignWidth", [](ResizeFixture&, Instance& i, FakePlatform&) { i.DesignWidth = 0; }, "Division by zero"},
         BrokenCase{"zeroDesignAndScreen",
                    [](ResizeFixture&, Instance& i, FakePlatform& p) {
                        i.DesignHeight = 0;
                        p.work = WorkArea{0, 0, 1024, 0};
                    },
                    "Overflow"},
-        BrokenCase{"notANumber", [](ResizeFixture&, Instance&, FakePlatform& p) { p.work = WorkArea{0, 0, kNaN, kNaN}; },
+        BrokenCase{"notANumber",
+                   [](ResizeFixture&, Instance&, FakePlatform& p) {
+                       p.work = WorkArea{0, 0, kNaN, kNaN};
+                   },
                    "Overflow"},
-        BrokenCase{"noClientAreaLeft", [](ResizeFixture&, Instance&, FakePlatform& p) { p.work = WorkArea{0, 0, 1024, 30}; },
+        BrokenCase{"noClientAreaLeft",
+                   [](ResizeFixture&, Instance&, FakePlatform& p) {
+                       p.work = WorkArea{0, 0, 1024, 30};
+                   },
                    "Available area is not positive"},
-        BrokenCase{"noDesignClientArea",
-                   [](ResizeFixture&, Instance& i, FakePlatform&) { i.DesignCaptionHeight = 1000; },
+        BrokenCase{"noDesignClientArea", [](ResizeFixture&, Instance& i, FakePlatform&) { i.DesignCaptionHeight = 1000; },
                    "Available area is not positive"}),
     [](const auto& info) { return std::string(info.param.name); });
 

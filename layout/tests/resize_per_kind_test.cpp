@@ -52,9 +52,7 @@ TEST_P(GenericOrder, growingControlsGetTheirSizeBeforeTheFontShrinkingOnesAfter)
     resize(a, GetParam().ratio, GetParam().ratio);
 
     const auto written = a->writtenMembers();
-    const auto pos = [&](const char* m) {
-        return std::find(written.begin(), written.end(), m) - written.begin();
-    };
+    const auto pos = [&](const char* m) { return std::find(written.begin(), written.end(), m) - written.begin(); };
     ASSERT_NE(pos("Move"), static_cast<long>(written.size()));
     ASSERT_NE(pos("FontSize"), static_cast<long>(written.size()));
     EXPECT_EQ(pos("Move") < pos("FontSize"), GetParam().sizeFirst);
@@ -71,7 +69,10 @@ INSTANTIATE_TEST_SUITE_P(Ratios, GenericOrder,
 // A face offered in whole sizes only, none below its smallest.
 class SnappingFont final : public Object {
 public:
-    explicit SnappingFont(double smallest) : m_smallest(smallest) {}
+    explicit SnappingFont(double smallest)
+        : m_smallest(smallest)
+    {
+    }
     std::string typeName() const override { return "StdFont"; }
     Value get(std::string_view member, const Array&) override
     {
@@ -100,7 +101,10 @@ private:
 
 class FontHolder final : public Object {
 public:
-    explicit FontHolder(Ref font) : m_font(std::move(font)) {}
+    explicit FontHolder(Ref font)
+        : m_font(std::move(font))
+    {
+    }
     std::string typeName() const override { return "Label"; }
     Value get(std::string_view member, const Array&) override
     {
@@ -135,10 +139,10 @@ TEST_P(FontLog, fontThatGrewWhileItsControlShrankIsLogged)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, FontLog,
-    ::testing::Values(
-        FontCase{"grewToNine", 9, 0.8, "Name=lblbig      , TypeName=label, Err=Font=Small Fonts,Size=9 instead of 8"},
-        FontCase{"grewByLessThanATenth", 8.5, 0.8, ""},
-        FontCase{"grewWithItsControl", 9, 1.2, ""}, FontCase{"shrankAsAsked", 2, 0.8, ""}),
+    ::testing::Values(FontCase{"grewToNine", 9, 0.8,
+                               "Name=lblbig      , TypeName=label, Err=Font=Small Fonts,Size=9 instead of 8"},
+                      FontCase{"grewByLessThanATenth", 8.5, 0.8, ""}, FontCase{"grewWithItsControl", 9, 1.2, ""},
+                      FontCase{"shrankAsAsked", 2, 0.8, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ImageCase {
@@ -249,16 +253,15 @@ TEST_P(BeforeResizeCancel, handlerDecidesWhetherTheControlIsAdjusted)
     EXPECT_EQ(std::count(events.seen.begin(), events.seen.end(), "After:C"), k.adjusted ? 1 : 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, BeforeResizeCancel,
-    ::testing::Values(CancelCase{"toolbarLeftAlone", "Toolbar", -1, -1, true, false},
-                      CancelCase{"toolbarReleased", "Toolbar", -1, 0, true, true},
-                      CancelCase{"alignedBoxLeftAlone", "PictureBox", 2, -1, true, false},
-                      CancelCase{"alignedBoxReleased", "PictureBox", 2, 0, true, true},
-                      CancelCase{"axToolbarAnyCase", "AxToolBar", -1, -1, true, false},
-                      CancelCase{"textBoxAdjusted", "TextBox", -1, -1, false, true},
-                      CancelCase{"textBoxVetoed", "TextBox", -1, 1, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, BeforeResizeCancel,
+                         ::testing::Values(CancelCase{"toolbarLeftAlone", "Toolbar", -1, -1, true, false},
+                                           CancelCase{"toolbarReleased", "Toolbar", -1, 0, true, true},
+                                           CancelCase{"alignedBoxLeftAlone", "PictureBox", 2, -1, true, false},
+                                           CancelCase{"alignedBoxReleased", "PictureBox", 2, 0, true, true},
+                                           CancelCase{"axToolbarAnyCase", "AxToolBar", -1, -1, true, false},
+                                           CancelCase{"textBoxAdjusted", "TextBox", -1, -1, false, true},
+                                           CancelCase{"textBoxVetoed", "TextBox", -1, 1, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PerKind, failuresAreLoggedWithTheControlsNameAndKind)
 {

@@ -89,13 +89,14 @@ TEST_P(SortExamples, ordersKeysAndRemembersThePermutation)
     EXPECT_EQ(control.GetIndexArray(), c.index);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, SortExamples, ::testing::Values(
-    SortCase{"ascending", {3, 1, 2}, {0, 0, 0}, false, {1, 2, 3}, {1, 2, 0}},
-    SortCase{"tiesBySecondKeyThenPosition", {5, 5, 5}, {2, 1, 2}, false, {5, 5, 5}, {1, 0, 2}},
-    SortCase{"reversed", {3, 1, 2}, {0, 0, 0}, true, {3, 2, 1}, {0, 2, 1}},
-    SortCase{"allEqualKeepOrder", {4, 4, 4, 4}, {0, 0, 0, 0}, false, {4, 4, 4, 4}, {0, 1, 2, 3}},
-    SortCase{"allEqualReversed", {4, 4, 4, 4}, {0, 0, 0, 0}, true, {4, 4, 4, 4}, {3, 2, 1, 0}},
-    SortCase{"single", {9}, {0}, false, {9}, {0}}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, SortExamples,
+    ::testing::Values(SortCase{"ascending", {3, 1, 2}, {0, 0, 0}, false, {1, 2, 3}, {1, 2, 0}},
+                      SortCase{"tiesBySecondKeyThenPosition", {5, 5, 5}, {2, 1, 2}, false, {5, 5, 5}, {1, 0, 2}},
+                      SortCase{"reversed", {3, 1, 2}, {0, 0, 0}, true, {3, 2, 1}, {0, 2, 1}},
+                      SortCase{"allEqualKeepOrder", {4, 4, 4, 4}, {0, 0, 0, 0}, false, {4, 4, 4, 4}, {0, 1, 2, 3}},
+                      SortCase{"allEqualReversed", {4, 4, 4, 4}, {0, 0, 0, 0}, true, {4, 4, 4, 4}, {3, 2, 1, 0}},
+                      SortCase{"single", {9}, {0}, false, {9}, {0}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SortTest, reverseAppliesToExactlyOneSort)

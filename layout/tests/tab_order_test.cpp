@@ -47,13 +47,13 @@ TEST_P(TabOrderByPosition, followsRowsOrColumnsWithTolerance)
     EXPECT_EQ(form.tabOrder(), p.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, TabOrderByPosition, ::testing::Values(
-    OrderCase{"rowsNoTolerance", true, 0, {"A", "B", "C"}},
-    OrderCase{"rowsAbsoluteTolerance", true, 50, {"B", "A", "C"}},
-    OrderCase{"rowsRelativeTolerance", true, 0.5, {"B", "A", "C"}},
-    OrderCase{"negativeToleranceActsAsZero", true, -5, {"A", "B", "C"}},
-    OrderCase{"columns", false, 0, {"B", "C", "A"}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, TabOrderByPosition,
+                         ::testing::Values(OrderCase{"rowsNoTolerance", true, 0, {"A", "B", "C"}},
+                                           OrderCase{"rowsAbsoluteTolerance", true, 50, {"B", "A", "C"}},
+                                           OrderCase{"rowsRelativeTolerance", true, 0.5, {"B", "A", "C"}},
+                                           OrderCase{"negativeToleranceActsAsZero", true, -5, {"A", "B", "C"}},
+                                           OrderCase{"columns", false, 0, {"B", "C", "A"}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TabOrderTest, insertionPointSplicesTheOrderedControlsIn)
 {

@@ -28,50 +28,53 @@ Result<> alignOnReference(Instance& inst, const Array& args, Reference reference
 
 Result<> KelvaneUC::AlignLefts(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetLeft(r); },
-                            [](const Ref& c, double v) { SetLeft(c, v); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetLeft(r); }, [](const Ref& c, double v) { SetLeft(c, v); });
 }
 
 Result<> KelvaneUC::AlignTops(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetTop(r); },
-                            [](const Ref& c, double v) { SetTop(c, v); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetTop(r); }, [](const Ref& c, double v) { SetTop(c, v); });
 }
 
 Result<> KelvaneUC::AlignMiddles(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetHeight(r) / 2 + GetTop(r); },
-                            [](const Ref& c, double v) { SetTop(c, v - GetHeight(c) / 2); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetHeight(r) / 2 + GetTop(r); },
+        [](const Ref& c, double v) { SetTop(c, v - GetHeight(c) / 2); });
 }
 
 Result<> KelvaneUC::AlignCenters(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetWidth(r) / 2 + GetLeft(r); },
-                            [](const Ref& c, double v) { SetLeft(c, v - GetWidth(c) / 2); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetWidth(r) / 2 + GetLeft(r); },
+        [](const Ref& c, double v) { SetLeft(c, v - GetWidth(c) / 2); });
 }
 
 Result<> KelvaneUC::AlignRights(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetWidth(r) + GetLeft(r); },
-                            [](const Ref& c, double v) { SetRight(c, v); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetWidth(r) + GetLeft(r); }, [](const Ref& c, double v) { SetRight(c, v); });
 }
 
 Result<> KelvaneUC::AlignBottoms(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetHeight(r) + GetTop(r); },
-                            [](const Ref& c, double v) { SetTop(c, v - GetHeight(c)); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetHeight(r) + GetTop(r); },
+        [](const Ref& c, double v) { SetTop(c, v - GetHeight(c)); });
 }
 
 Result<> KelvaneUC::MakeEqualWidth(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetWidth(r); },
-                            [](const Ref& c, double v) { SetWidth(c, v); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetWidth(r); }, [](const Ref& c, double v) { SetWidth(c, v); });
 }
 
 Result<> KelvaneUC::MakeEqualHeight(const Array& varControl)
 {
-    return alignOnReference(*d, varControl, [](const Ref& r) { return GetHeight(r); },
-                            [](const Ref& c, double v) { SetHeight(c, v); });
+    return alignOnReference(
+        *d, varControl, [](const Ref& r) { return GetHeight(r); }, [](const Ref& c, double v) { SetHeight(c, v); });
 }
 
 Result<> KelvaneUC::MakeEqualBoth(const Array& varControl)
@@ -130,9 +133,7 @@ Result<Array> KelvaneUC::GetArrayOfControls(const Array& varControl)
 
 Result<Array> KelvaneUC::GetArrayOfChildren(const Ref& objTop, const Array& varExcept)
 {
-    return guarded([&]() -> Result<Array> {
-        return toArray(GetChildren(*d, objTop, FlattenControlList(varExcept)));
-    });
+    return guarded([&]() -> Result<Array> { return toArray(GetChildren(*d, objTop, FlattenControlList(varExcept))); });
 }
 
 } // namespace kelvane

@@ -147,30 +147,30 @@ void centre(KelvaneUC& control, Instance& inst, const ControlList& list, Axis ax
 
 Result<> KelvaneUC::SpaceFixedTopToBottom(double GapBetween, const Array& ctls)
 {
-    return spaceFixed(*this, *d, ctls, false, [](const Ref& c) { return GetTop(c); },
-                      [GapBetween](const Ref& c, const Ref& prev) { SetTop(c, GetBottom(prev) + GapBetween); });
+    return spaceFixed(
+        *this, *d, ctls, false, [](const Ref& c) { return GetTop(c); },
+        [GapBetween](const Ref& c, const Ref& prev) { SetTop(c, GetBottom(prev) + GapBetween); });
 }
 
 Result<> KelvaneUC::SpaceFixedBottomToTop(double GapBetween, const Array& varControl)
 {
-    return spaceFixed(*this, *d, varControl, true, [](const Ref& c) { return GetBottom(c); },
-                      [GapBetween](const Ref& c, const Ref& prev) {
-                          SetTop(c, GetTop(prev) - GetHeight(c) - GapBetween);
-                      });
+    return spaceFixed(
+        *this, *d, varControl, true, [](const Ref& c) { return GetBottom(c); },
+        [GapBetween](const Ref& c, const Ref& prev) { SetTop(c, GetTop(prev) - GetHeight(c) - GapBetween); });
 }
 
 Result<> KelvaneUC::SpaceFixedLeftToRight(double GapBetween, const Array& varControl)
 {
-    return spaceFixed(*this, *d, varControl, false, [](const Ref& c) { return GetLeft(c); },
-                      [GapBetween](const Ref& c, const Ref& prev) { c->set("Left", GetRight(prev) + GapBetween); });
+    return spaceFixed(
+        *this, *d, varControl, false, [](const Ref& c) { return GetLeft(c); },
+        [GapBetween](const Ref& c, const Ref& prev) { c->set("Left", GetRight(prev) + GapBetween); });
 }
 
 Result<> KelvaneUC::SpaceFixedRightToLeft(double GapBetween, const Array& varControl)
 {
-    return spaceFixed(*this, *d, varControl, true, [](const Ref& c) { return GetRight(c); },
-                      [GapBetween](const Ref& c, const Ref& prev) {
-                          c->set("Left", GetLeft(prev) - GetWidth(c) - GapBetween);
-                      });
+    return spaceFixed(
+        *this, *d, varControl, true, [](const Ref& c) { return GetRight(c); },
+        [GapBetween](const Ref& c, const Ref& prev) { c->set("Left", GetLeft(prev) - GetWidth(c) - GapBetween); });
 }
 
 Result<> KelvaneUC::VSpaceEqually(double Top, double Bottom, const Array& varControl)

@@ -43,8 +43,8 @@ void sortOrThrow(KelvaneUC& control, std::vector<double>& k0, std::vector<double
 // The positional order of a list of controls: rows (top, then left) or columns (left, then
 // top), with controls whose starts lie within the tolerance of a band's first member counted
 // as one row or column. Returns, for each sorted position, the index into children.
-std::vector<int32_t> OrderByPosition(KelvaneUC& control, const Instance& inst, const ControlList& children,
-                                     double tolerance, bool rows)
+std::vector<int32_t> OrderByPosition(KelvaneUC& control, const Instance& inst, const ControlList& children, double tolerance,
+                                     bool rows)
 {
     const std::size_t count = children.size();
     std::vector<double> primary(count), secondary(count), third(count);
@@ -116,13 +116,13 @@ struct TabOrderRequest {
     ControlList except;
 };
 
-void AssignTabOrder(KelvaneUC& control, Instance& inst, const TabOrderRequest& req, const Ref& container,
-                    int32_t before)
+void AssignTabOrder(KelvaneUC& control, Instance& inst, const TabOrderRequest& req, const Ref& container, int32_t before)
 {
     // The all-controls list is shared by the recursive calls of one request.
     struct Depth {
         Instance& inst;
-        explicit Depth(Instance& i, const Ref& form) : inst(i)
+        explicit Depth(Instance& i, const Ref& form)
+            : inst(i)
         {
             if (inst.tabDepth == 0)
                 inst.allControls = GetControlsExcept(form, emptyList());
@@ -232,8 +232,8 @@ Result<Array> groupOn(const Ref& control, const Array& exceptArgs, bool horizont
 
 } // namespace
 
-Result<> KelvaneUC::SetTabOrder(const Ref& Container, bool LeftToRight, double LeftToRightTolerance,
-                                double TopToBottomTolerance, int32_t InsertBeforeTabIndex, const Array& Except)
+Result<> KelvaneUC::SetTabOrder(const Ref& Container, bool LeftToRight, double LeftToRightTolerance, double TopToBottomTolerance,
+                                int32_t InsertBeforeTabIndex, const Array& Except)
 {
     return guarded([&]() -> Result<> {
         const int32_t before = std::clamp<int32_t>(InsertBeforeTabIndex, 0, 32767);
@@ -258,14 +258,8 @@ Result<> KelvaneUC::SetTabOrder(const Ref& Container, bool LeftToRight, double L
     });
 }
 
-Result<Array> KelvaneUC::GroupVerticallyOn(const Ref& Control, const Array& Except)
-{
-    return groupOn(Control, Except, true);
-}
+Result<Array> KelvaneUC::GroupVerticallyOn(const Ref& Control, const Array& Except) { return groupOn(Control, Except, true); }
 
-Result<Array> KelvaneUC::GroupHorizontallyOn(const Ref& Control, const Array& Except)
-{
-    return groupOn(Control, Except, false);
-}
+Result<Array> KelvaneUC::GroupHorizontallyOn(const Ref& Control, const Array& Except) { return groupOn(Control, Except, false); }
 
 } // namespace kelvane

@@ -32,9 +32,7 @@ Result<> moveGroup(KelvaneUC& control, Instance& inst, const Array& args, MoveEd
         for (const Ref& c : list) {
             switch (edge) {
             case MoveEdge::Top:
-            case MoveEdge::Left:
-                try {
-                    keys.push_back(edge == MoveEdge::Top ? GetTop(c) : GetLeft(c));
+            case MoveEdge::Left: try { keys.push_back(edge == MoveEdge::Top ? GetTop(c) : GetLeft(c));
                 } catch (const Failure&) {
                     keys.push_back(kUnreadable);
                 }

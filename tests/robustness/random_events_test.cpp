@@ -51,12 +51,12 @@ TEST_P(RandomEvents, keepEveryPromise)
                 report.screenChanges, report.restarts, shell.messages());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    RealWindows, RandomEvents,
-    ::testing::Values(WindowRun{"setup", Target::Setup, RobustShell::Printer::None, 11},
-                      WindowRun{"card", Target::Cards, RobustShell::Printer::None, 12},
-                      WindowRun{"onScreenSheet", Target::Page, RobustShell::Printer::None, 13},
-                      WindowRun{"printedSheetWithoutPrinter", Target::Printed, RobustShell::Printer::None, 14}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(RealWindows, RandomEvents,
+                         ::testing::Values(WindowRun{"setup", Target::Setup, RobustShell::Printer::None, 11},
+                                           WindowRun{"card", Target::Cards, RobustShell::Printer::None, 12},
+                                           WindowRun{"onScreenSheet", Target::Page, RobustShell::Printer::None, 13},
+                                           WindowRun{"printedSheetWithoutPrinter", Target::Printed, RobustShell::Printer::None,
+                                                     14}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

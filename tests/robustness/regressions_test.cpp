@@ -31,8 +31,8 @@ TEST(CardWindowKeys, aKeyTheAnswerBoxRefusesEndsInsteadOfBouncingForEver)
     auto* answer = card->findChild<QLineEdit*>(QStringLiteral("Answer"));
     ASSERT_NE(answer, nullptr);
     answer->setText(QStringLiteral("12"));
-    for (Qt::KeyboardModifiers mods : {Qt::KeyboardModifiers(Qt::ControlModifier),
-                                       Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier)}) {
+    for (Qt::KeyboardModifiers mods :
+         {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::ControlModifier | Qt::ShiftModifier)}) {
         for (QAbstractButton* button : card->findChildren<QAbstractButton*>()) {
             if (!button->isVisible())
                 continue;

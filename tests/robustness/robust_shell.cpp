@@ -14,8 +14,7 @@
 namespace zorvix {
 
 namespace {
-template <class Window>
-Window* ensure(std::unique_ptr<Window>& slot, Shell& shell)
+template <class Window> Window* ensure(std::unique_ptr<Window>& slot, Shell& shell)
 {
     if (!slot) {
         slot = std::make_unique<Window>(shell);
@@ -28,8 +27,8 @@ Window* ensure(std::unique_ptr<Window>& slot, Shell& shell)
 RobustShell::RobustShell(std::uint64_t seed, Printer printer)
     : m_random(seed)
     , m_printer(printer)
-    , m_pdfPath(QDir::temp().filePath(
-          QStringLiteral("zorvix_robust_%1_%2.pdf").arg(QCoreApplication::applicationPid()).arg(seed)))
+    , m_pdfPath(
+          QDir::temp().filePath(QStringLiteral("zorvix_robust_%1_%2.pdf").arg(QCoreApplication::applicationPid()).arg(seed)))
 {
 }
 

@@ -25,7 +25,10 @@ class PrintedSheetWindow;
 // A seeded source, so a failing run replays.
 class SeededRandom final : public RandomSource {
 public:
-    explicit SeededRandom(std::uint64_t seed) : m_engine(seed) {}
+    explicit SeededRandom(std::uint64_t seed)
+        : m_engine(seed)
+    {
+    }
     void reseed() override {}
     double next() override { return std::uniform_real_distribution<double>(0.0, 1.0)(m_engine); }
 

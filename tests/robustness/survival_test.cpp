@@ -31,7 +31,7 @@ using zorvix::TestMethod;
 std::string text(const QRect& r)
 {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-           std::to_string(r.height());
+        std::to_string(r.height());
 }
 
 void expectFitsItsScreen(QWidget* window, const QRect& screenGeometry)
@@ -40,8 +40,7 @@ void expectFitsItsScreen(QWidget* window, const QRect& screenGeometry)
     QScreen* screen = robust::screenAt(screenGeometry);
     ASSERT_NE(screen, nullptr);
     ASSERT_EQ(window->screen(), screen);
-    EXPECT_TRUE(screen->availableGeometry().contains(window->frameGeometry()))
-        << "window " << text(window->frameGeometry());
+    EXPECT_TRUE(screen->availableGeometry().contains(window->frameGeometry())) << "window " << text(window->frameGeometry());
     for (QWidget* child : window->findChildren<QWidget*>()) {
         if (child->isWindow() || !child->isVisibleTo(window) || child->size().isEmpty())
             continue;
@@ -49,8 +48,8 @@ void expectFitsItsScreen(QWidget* window, const QRect& screenGeometry)
             continue;
         const QRect inWindow(child->mapTo(window, QPoint(0, 0)), child->size());
         // The printed page panel is a whole letter page; only its visible part sits in the window.
-        if (child->objectName() == QStringLiteral("Picture1") || (child->parentWidget() &&
-                                                                  child->parentWidget()->objectName() == QStringLiteral("Picture1")))
+        if (child->objectName() == QStringLiteral("Picture1") ||
+            (child->parentWidget() && child->parentWidget()->objectName() == QStringLiteral("Picture1")))
             continue;
         EXPECT_TRUE(window->rect().contains(inWindow))
             << child->objectName().toStdString() << " at " << text(inWindow) << " in " << text(window->rect());
@@ -85,18 +84,15 @@ TEST_P(OnEveryScreen, windowAndControlsFitTheScreen)
     EXPECT_TRUE(robust::WindowDriver::brokenPromises(shell).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    SmallAndLarge, OnEveryScreen,
-    ::testing::Values(ScreenCase{"setupOnVga", 3, kSmallScreen}, ScreenCase{"setupOnUhd", 3, kLargeScreen},
-                      ScreenCase{"cardOnVga", 1, kSmallScreen}, ScreenCase{"cardOnUhd", 1, kLargeScreen},
-                      ScreenCase{"sheetOnVga", 0, kSmallScreen}, ScreenCase{"sheetOnUhd", 0, kLargeScreen},
-                      ScreenCase{"printedOnVga", 2, kSmallScreen}, ScreenCase{"printedOnUhd", 2, kLargeScreen}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(SmallAndLarge, OnEveryScreen,
+                         ::testing::Values(ScreenCase{"setupOnVga", 3, kSmallScreen}, ScreenCase{"setupOnUhd", 3, kLargeScreen},
+                                           ScreenCase{"cardOnVga", 1, kSmallScreen}, ScreenCase{"cardOnUhd", 1, kLargeScreen},
+                                           ScreenCase{"sheetOnVga", 0, kSmallScreen}, ScreenCase{"sheetOnUhd", 0, kLargeScreen},
+                                           ScreenCase{"printedOnVga", 2, kSmallScreen},
+                                           ScreenCase{"printedOnUhd", 2, kLargeScreen}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
-QTimer* clockOf(QWidget* window)
-{
-    return window->findChild<QTimer*>(QStringLiteral("Test_LengthT"));
-}
+QTimer* clockOf(QWidget* window) { return window->findChild<QTimer*>(QStringLiteral("Test_LengthT")); }
 
 void tick(QTimer* timer, int times)
 {

@@ -37,7 +37,7 @@ bool divisorIsZero(const std::string& divisor) { return !divisor.empty() && read
 std::string describe(const QRect& r)
 {
     return std::to_string(r.x()) + "," + std::to_string(r.y()) + " " + std::to_string(r.width()) + "x" +
-           std::to_string(r.height());
+        std::to_string(r.height());
 }
 
 void checkGeometry(const QWidget* window, const char* name, std::vector<std::string>& broken)
@@ -91,8 +91,7 @@ std::vector<std::string> WindowDriver::brokenPromises(RobustShell& shell)
         if (t.numMissed < 0 || t.numMissed > kCardListCapacity)
             broken.push_back("card missed list holds " + std::to_string(t.numMissed));
         if (t.iwrongprob < 0 || t.iwrongprob > t.numMissed)
-            broken.push_back("card retry position " + std::to_string(t.iwrongprob) + " of " +
-                             std::to_string(t.numMissed));
+            broken.push_back("card retry position " + std::to_string(t.iwrongprob) + " of " + std::to_string(t.numMissed));
         const CardScreen& sc = card->logic().screen();
         if (sc.digitsVisible && sc.divideSignVisible && divisorIsZero(sc.digit1))
             broken.push_back("card shows a division by 0: " + sc.digit0 + " / " + sc.digit1);
@@ -118,10 +117,8 @@ std::vector<std::string> WindowDriver::brokenPromises(RobustShell& shell)
             broken.push_back("printed page holds " + std::to_string(v.problems.size()) + " slots");
         for (const PrintedSlotView& slot : v.problems)
             if (slot.operandsShown && slot.problem.divisionSymbol && divisorIsZero(slot.problem.second))
-                broken.push_back("printed page shows a division by 0: " + slot.problem.first + " / " +
-                                 slot.problem.second);
-        if (!std::isfinite(v.windowWidth) || !std::isfinite(v.windowHeight) || v.windowWidth < 0 ||
-            v.windowHeight < 0)
+                broken.push_back("printed page shows a division by 0: " + slot.problem.first + " / " + slot.problem.second);
+        if (!std::isfinite(v.windowWidth) || !std::isfinite(v.windowHeight) || v.windowWidth < 0 || v.windowHeight < 0)
             broken.push_back("printed window size not sane");
         checkGeometry(printed, "printed", broken);
     }
@@ -159,8 +156,8 @@ QWidget* WindowDriver::target()
 QString WindowDriver::anyText()
 {
     static const QString pool = QStringLiteral("0123456789012345678901234567890123456789--..++ ,eE\t"
-                                               "abcxyzXYZ!?%$&()[]'\"\\/ÄéßÿЖ٣١２")
-                                + QChar(0x00A0) + QChar(0x200B) + QChar(0xFFFD);
+                                               "abcxyzXYZ!?%$&()[]'\"\\/ÄéßÿЖ٣١２") +
+        QChar(0x00A0) + QChar(0x200B) + QChar(0xFFFD);
     const int length = pick(0, 99) == 0 ? pick(60, 300) : pick(0, 8);
     QString text;
     for (int i = 0; i < length; ++i) {
@@ -214,12 +211,12 @@ void WindowDriver::typeText(QWidget* window)
 
 void WindowDriver::pressKey(QWidget* window)
 {
-    static constexpr Qt::Key keys[] = {
-        Qt::Key_0,      Qt::Key_1,    Qt::Key_5,      Qt::Key_9,         Qt::Key_Minus, Qt::Key_Period,
-        Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Tab,
-        Qt::Key_Backtab, Qt::Key_Space, Qt::Key_Left,  Qt::Key_Right,     Qt::Key_Up,    Qt::Key_Down,
-        Qt::Key_Home,   Qt::Key_End,  Qt::Key_F1,     Qt::Key_A,         Qt::Key_C,     Qt::Key_E,
-        Qt::Key_F,      Qt::Key_H,    Qt::Key_N,      Qt::Key_S,         Qt::Key_X,     Qt::Key_PageDown};
+    static constexpr Qt::Key keys[] = {Qt::Key_0,      Qt::Key_1,      Qt::Key_5,       Qt::Key_9,      Qt::Key_Minus,
+                                       Qt::Key_Period, Qt::Key_Return, Qt::Key_Enter,   Qt::Key_Escape, Qt::Key_Backspace,
+                                       Qt::Key_Delete, Qt::Key_Tab,    Qt::Key_Backtab, Qt::Key_Space,  Qt::Key_Left,
+                                       Qt::Key_Right,  Qt::Key_Up,     Qt::Key_Down,    Qt::Key_Home,   Qt::Key_End,
+                                       Qt::Key_F1,     Qt::Key_A,      Qt::Key_C,       Qt::Key_E,      Qt::Key_F,
+                                       Qt::Key_H,      Qt::Key_N,      Qt::Key_S,       Qt::Key_X,      Qt::Key_PageDown};
     const Qt::Key key = keys[pick(0, int(std::size(keys)) - 1)];
     Qt::KeyboardModifiers mods = Qt::NoModifier;
     const int m = pick(0, 19);

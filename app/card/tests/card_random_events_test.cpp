@@ -78,22 +78,31 @@ public:
         case 6:
             m_logic.checkClick();
             // The answer worked out from the card itself is taken as right.
-            if (!hidden && before.checkVisible && !before.dialogVisible && !before.digit0.empty()
-                && before.answer == testing::typedAnswer(testing::shownAnswer(before))) {
+            if (!hidden && before.checkVisible && !before.dialogVisible && !before.digit0.empty() &&
+                before.answer == testing::typedAnswer(testing::shownAnswer(before))) {
                 ASSERT_EQ(m_logic.screen().face, CardFace::Grinning)
-                    << before.digit0 << " " << before.sign << " " << before.digit1 << " = " << before.answer
-                    << ", event " << m_count;
+                    << before.digit0 << " " << before.sign << " " << before.digit1 << " = " << before.answer << ", event "
+                    << m_count;
             }
             break;
         case 7:
-        case 8: m_logic.autoNewProbTick(); tick = true; break;
+        case 8:
+            m_logic.autoNewProbTick();
+            tick = true;
+            break;
         case 9: m_logic.skipClick(); break;
         case 10: m_logic.tryagainClick(); break;
         case 11:
-        case 12: m_logic.testLengthTick(); tick = true; break;
+        case 12:
+            m_logic.testLengthTick();
+            tick = true;
+            break;
         case 13: m_logic.timerbarClick(); break;
         case 14: m_logic.trackClick(); break;
-        case 15: if (pick(0, 3) == 0) m_logic.returnClick(); break;
+        case 15:
+            if (pick(0, 3) == 0)
+                m_logic.returnClick();
+            break;
         case 16: m_logic.dialogOk(); break;
         case 17:
             // Re-opening from the setup screen, where the settings may change.
@@ -103,7 +112,11 @@ public:
                 m_logic.formActivate();
             }
             break;
-        case 18: m_shell.state().elapsedSeconds += float(pick(0, 30)); m_logic.testLengthTick(); tick = true; break;
+        case 18:
+            m_shell.state().elapsedSeconds += float(pick(0, 30));
+            m_logic.testLengthTick();
+            tick = true;
+            break;
         default: m_logic.keypadClick(pick(0, 9)); break;
         }
         ++m_count;

@@ -10,8 +10,8 @@
 namespace zorvix {
 namespace {
 
-using testing::FakeShell;
 using progress::Outcome;
+using testing::FakeShell;
 
 class CardRecording : public ::testing::Test {
 protected:
@@ -28,7 +28,7 @@ protected:
     std::string rightAnswer() const
     {
         return writeNumber(expectedCardAnswer(readNumber(screen().digit0), readNumber(screen().digit1), screen().sign,
-                                          shell.state().settings.testType));
+                                              shell.state().settings.testType));
     }
     // Answers after `seconds` on the wall clock, then lets the next card come.
     void answer(bool right, double seconds = 2)
@@ -44,8 +44,7 @@ protected:
     progress::ProblemRecord onCard(const std::string& answer, bool right, double seconds, bool skipped = false,
                                    bool retry = false) const
     {
-        return {readNumber(screen().digit0), readNumber(screen().digit1), screen().sign, answer, right, skipped, retry,
-                seconds};
+        return {readNumber(screen().digit0), readNumber(screen().digit1), screen().sign, answer, right, skipped, retry, seconds};
     }
 
     FakeShell shell;
@@ -151,8 +150,8 @@ TEST_F(CardRecording, givenProblemsRunAsOneTestInTheirOrderThenDrawingResumes)
     logic.newProbClick();
     std::vector<CardEntry> shown;
     for (std::size_t k = 0; k < given.size(); ++k) {
-        shown.push_back({toInt16Clamped(readNumber(screen().digit0)), toInt16Clamped(readNumber(screen().digit1)),
-                         screen().sign});
+        shown.push_back(
+            {toInt16Clamped(readNumber(screen().digit0)), toInt16Clamped(readNumber(screen().digit1)), screen().sign});
         EXPECT_EQ(screen().divideSignVisible, screen().sign == "/");
         answer(true);
     }

@@ -63,32 +63,31 @@ TEST_P(GeneratorTable, showsTheFixedUpCard)
 // Draws: D(lo, span) = floor(span x r + lo). For 0..9, r = 0.5 gives 5.
 INSTANTIATE_TEST_SUITE_P(
     PerType, GeneratorTable,
-    ::testing::Values(
-        GeneratorCase{"addLeavesOneZeroAlone", 0, 0, 9, {0.0, 0.55}, "+", "0", "+", "5", false},
-        GeneratorCase{"addRedrawsZeroPairUntilNonZero", 0, 0, 9, {0.0, 0.0, 0.0, 0.5}, "+", "0", "+", "4", false},
-        GeneratorCase{"addRedrawStopsTwoBelowTheTop", 0, 0, 9, {0.0, 0.0, 0.999}, "+", "0", "+", "7", false},
-        GeneratorCase{"subtractShowsSumMinusSecond", 1, 0, 9, {0.3, 0.5}, "-", "8", "-", "5", false},
-        GeneratorCase{"subtractZeroPairStays", 1, 0, 9, {0.0, 0.0}, "-", "0", "-", "0", false},
-        GeneratorCase{"bothAfterPlusIsSubtraction", 2, 0, 9, {0.3, 0.5}, "+", "8", "-", "5", false},
-        GeneratorCase{"bothAfterMinusIsAddition", 2, 0, 9, {0.3, 0.5}, "-", "3", "+", "5", false},
-        GeneratorCase{"bothSubtractionAvoidsZeroPair", 2, 0, 9, {0.0, 0.0, 0.25}, "+", "2", "-", "2", false},
-        GeneratorCase{"multiplyRedrawsOnePairFirst", 3, 1, 9, {0.0, 0.0, 0.0, 0.95}, "x", "9", "x", "1", false},
-        GeneratorCase{"multiplyZeroPairRedrawsSecond", 3, 0, 9, {0.0, 0.0, 0.5}, "x", "0", "x", "4", false},
-        GeneratorCase{"divideMultipliesBack", 4, 2, 9, {0.25, 0.5}, "/", "24", "/", "6", true},
-        GeneratorCase{"divideRedrawsZeroDivisor", 4, 0, 9, {0.5, 0.0, 0.0, 0.3}, "/", "10", "/", "2", true},
-        GeneratorCase{"multiplyDivideAfterTimesIsDivision", 5, 2, 9, {0.25, 0.5}, "x", "24", "/", "6", true},
-        GeneratorCase{"multiplyDivideAfterDivisionIsProduct", 5, 2, 9, {0.25, 0.5}, "/", "4", "x", "6", false},
-        GeneratorCase{"negativeRangeDraws", 0, -5, 5, {0.0, 0.999}, "+", "-5", "+", "5", false},
-        GeneratorCase{"invertedRangeFollowsTheFormula", 0, 2, -2, {0.0, 0.5}, "+", "2", "+", "0", false},
-        // Ranges where the redraw can never succeed end in a defined card.
-        GeneratorCase{"addZeroToOneTakesOne", 0, 0, 1, {0.0, 0.0}, "+", "0", "+", "1", false},
-        GeneratorCase{"addZeroToTwoTakesOne", 0, 0, 2, {0.0, 0.0}, "+", "0", "+", "1", false},
-        GeneratorCase{"divideZeroToOneDividesByOne", 4, 0, 1, {0.6, 0.0}, "/", "1", "/", "1", true},
-        GeneratorCase{"divideZeroToTwoDividesByOne", 4, 0, 2, {0.0, 0.0}, "/", "0", "/", "1", true},
-        GeneratorCase{"multiplyOneToOneKeepsOneByOne", 3, 1, 1, {0.0, 0.0}, "x", "1", "x", "1", false},
-        // A source stuck on one value cannot hold the redraw for ever either.
-        GeneratorCase{"divideOnlyZeroWithStuckSourceTakesOne", 4, 0, 0, {0.0}, "/", "0", "/", "1", true},
-        GeneratorCase{"divideInvertedRangeNeverByZero", 4, 2, -2, {0.4, 0.4, 0.2}, "/", "0", "/", "1", true}),
+    ::testing::Values(GeneratorCase{"addLeavesOneZeroAlone", 0, 0, 9, {0.0, 0.55}, "+", "0", "+", "5", false},
+                      GeneratorCase{"addRedrawsZeroPairUntilNonZero", 0, 0, 9, {0.0, 0.0, 0.0, 0.5}, "+", "0", "+", "4", false},
+                      GeneratorCase{"addRedrawStopsTwoBelowTheTop", 0, 0, 9, {0.0, 0.0, 0.999}, "+", "0", "+", "7", false},
+                      GeneratorCase{"subtractShowsSumMinusSecond", 1, 0, 9, {0.3, 0.5}, "-", "8", "-", "5", false},
+                      GeneratorCase{"subtractZeroPairStays", 1, 0, 9, {0.0, 0.0}, "-", "0", "-", "0", false},
+                      GeneratorCase{"bothAfterPlusIsSubtraction", 2, 0, 9, {0.3, 0.5}, "+", "8", "-", "5", false},
+                      GeneratorCase{"bothAfterMinusIsAddition", 2, 0, 9, {0.3, 0.5}, "-", "3", "+", "5", false},
+                      GeneratorCase{"bothSubtractionAvoidsZeroPair", 2, 0, 9, {0.0, 0.0, 0.25}, "+", "2", "-", "2", false},
+                      GeneratorCase{"multiplyRedrawsOnePairFirst", 3, 1, 9, {0.0, 0.0, 0.0, 0.95}, "x", "9", "x", "1", false},
+                      GeneratorCase{"multiplyZeroPairRedrawsSecond", 3, 0, 9, {0.0, 0.0, 0.5}, "x", "0", "x", "4", false},
+                      GeneratorCase{"divideMultipliesBack", 4, 2, 9, {0.25, 0.5}, "/", "24", "/", "6", true},
+                      GeneratorCase{"divideRedrawsZeroDivisor", 4, 0, 9, {0.5, 0.0, 0.0, 0.3}, "/", "10", "/", "2", true},
+                      GeneratorCase{"multiplyDivideAfterTimesIsDivision", 5, 2, 9, {0.25, 0.5}, "x", "24", "/", "6", true},
+                      GeneratorCase{"multiplyDivideAfterDivisionIsProduct", 5, 2, 9, {0.25, 0.5}, "/", "4", "x", "6", false},
+                      GeneratorCase{"negativeRangeDraws", 0, -5, 5, {0.0, 0.999}, "+", "-5", "+", "5", false},
+                      GeneratorCase{"invertedRangeFollowsTheFormula", 0, 2, -2, {0.0, 0.5}, "+", "2", "+", "0", false},
+                      // Ranges where the redraw can never succeed end in a defined card.
+                      GeneratorCase{"addZeroToOneTakesOne", 0, 0, 1, {0.0, 0.0}, "+", "0", "+", "1", false},
+                      GeneratorCase{"addZeroToTwoTakesOne", 0, 0, 2, {0.0, 0.0}, "+", "0", "+", "1", false},
+                      GeneratorCase{"divideZeroToOneDividesByOne", 4, 0, 1, {0.6, 0.0}, "/", "1", "/", "1", true},
+                      GeneratorCase{"divideZeroToTwoDividesByOne", 4, 0, 2, {0.0, 0.0}, "/", "0", "/", "1", true},
+                      GeneratorCase{"multiplyOneToOneKeepsOneByOne", 3, 1, 1, {0.0, 0.0}, "x", "1", "x", "1", false},
+                      // A source stuck on one value cannot hold the redraw for ever either.
+                      GeneratorCase{"divideOnlyZeroWithStuckSourceTakesOne", 4, 0, 0, {0.0}, "/", "0", "/", "1", true},
+                      GeneratorCase{"divideInvertedRangeNeverByZero", 4, 2, -2, {0.4, 0.4, 0.2}, "/", "0", "/", "1", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct EmphasisCase {
@@ -125,11 +124,12 @@ TEST_P(EmphasisTable, placesTheNumberByCycle)
 INSTANTIATE_TEST_SUITE_P(
     Cycles, EmphasisTable,
     ::testing::Values(
-        EmphasisCase{"addEveryProblemSecondFirstSecondFirst", 0, true,
-                     {{"5", "7"}, {"7", "5"}, {"5", "7"}, {"7", "5"}, {"5", "7"}}},
-        EmphasisCase{"subtractEveryProblemAlwaysSubtracted", 1, true,
-                     {{"12", "7"}, {"12", "7"}, {"12", "7"}, {"12", "7"}}},
-        EmphasisCase{"moreNotAllOnlyEveryFourth", 0, false,
+        EmphasisCase{
+            "addEveryProblemSecondFirstSecondFirst", 0, true, {{"5", "7"}, {"7", "5"}, {"5", "7"}, {"7", "5"}, {"5", "7"}}},
+        EmphasisCase{"subtractEveryProblemAlwaysSubtracted", 1, true, {{"12", "7"}, {"12", "7"}, {"12", "7"}, {"12", "7"}}},
+        EmphasisCase{"moreNotAllOnlyEveryFourth",
+                     0,
+                     false,
                      {{"5", "5"}, {"5", "5"}, {"5", "5"}, {"5", "7"}, {"5", "5"}, {"5", "5"}, {"5", "5"}, {"5", "7"}}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -192,9 +192,8 @@ INSTANTIATE_TEST_SUITE_P(PerType, SkippedComesBack,
                                  return sign == "+" ? "plus" : sign == "-" ? "minus" : sign == "x" ? "times" : "over";
                              };
                              const ReturnCase& c = info.param;
-                             return "type" + std::to_string(c.type) + "_" + std::to_string(c.stored.first)
-                                    + word(c.stored.sign) + std::to_string(c.stored.second) + "_after"
-                                    + word(c.signBefore);
+                             return "type" + std::to_string(c.type) + "_" + std::to_string(c.stored.first) + word(c.stored.sign) +
+                                 std::to_string(c.stored.second) + "_after" + word(c.signBefore);
                          });
 
 TEST(Generator, countBeyondTheStoredEntriesDrawsFresh)

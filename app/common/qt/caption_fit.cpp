@@ -56,8 +56,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == m_window && (event->type() == QEvent::Resize || event->type() == QEvent::Show)
-            && !m_pending) {
+        if (watched == m_window && (event->type() == QEvent::Resize || event->type() == QEvent::Show) && !m_pending) {
             m_pending = true;
             QTimer::singleShot(0, this, [this] { refit(kPatience); });
         }

@@ -85,9 +85,6 @@ void setForeground(QWidget* widget, const QColor& colour)
     widget->setPalette(palette);
 }
 
-QString arrayName(const QString& name, int index)
-{
-    return QStringLiteral("%1(%2)").arg(name).arg(index);
-}
+QString arrayName(const QString& name, int index) { return QStringLiteral("%1(%2)").arg(name).arg(index); }
 
 } // namespace zorvix

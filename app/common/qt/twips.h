@@ -9,8 +9,8 @@ class QWidget;
 
 namespace zorvix {
 
-double twipsPerPixel();            // 1440 / the primary screen's logical DPI
-int twipsToPixels(double twips);   // rounded to the nearest pixel
+double twipsPerPixel();                                                // 1440 / the primary screen's logical DPI
+int twipsToPixels(double twips);                                       // rounded to the nearest pixel
 QRect twipsRect(double left, double top, double width, double height); // edges rounded, not sizes
 void placeTwips(QWidget* widget, double left, double top, double width, double height);
 

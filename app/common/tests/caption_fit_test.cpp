@@ -151,46 +151,44 @@ TEST(CaptionFitLayout, aLaidOutWindowFittedBeforeItShowsKeepsItsFonts)
     EXPECT_TRUE(captionFits(label, label->font()));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Controls, CaptionFit,
-    ::testing::Values(
-        FitCase{"pushButton",
-                [](QWidget* p) {
-                    auto* b = new QPushButton(p);
-                    b->setGeometry(0, 0, 90, 40);
-                    return b;
-                },
-                "MULTIPLICATION"},
-        FitCase{"wrappingButton",
-                [](QWidget* p) {
-                    auto* b = new QPushButton(p);
-                    b->setProperty(kWrapsCaption, true);
-                    b->setGeometry(0, 0, 80, 48);
-                    return b;
-                },
-                "NEUE AUFGABE RECHNEN"},
-        FitCase{"optionButton",
-                [](QWidget* p) {
-                    auto* b = new QRadioButton(p);
-                    b->setGeometry(0, 0, 110, 18);
-                    return b;
-                },
-                "MOLTIPLICARE"},
-        FitCase{"frameCaption",
-                [](QWidget* p) {
-                    auto* f = new QGroupBox(p);
-                    f->setGeometry(0, 0, 140, 60);
-                    return f;
-                },
-                "COMMENT S'ENTRAINER"},
-        FitCase{"wrappedLabel",
-                [](QWidget* p) {
-                    auto* l = new QLabel(p);
-                    l->setWordWrap(true);
-                    l->setGeometry(0, 0, 110, 34);
-                    return l;
-                },
-                "NOMBRE DE CALCULS A FAIRE"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Controls, CaptionFit,
+                         ::testing::Values(FitCase{"pushButton",
+                                                   [](QWidget* p) {
+                                                       auto* b = new QPushButton(p);
+                                                       b->setGeometry(0, 0, 90, 40);
+                                                       return b;
+                                                   },
+                                                   "MULTIPLICATION"},
+                                           FitCase{"wrappingButton",
+                                                   [](QWidget* p) {
+                                                       auto* b = new QPushButton(p);
+                                                       b->setProperty(kWrapsCaption, true);
+                                                       b->setGeometry(0, 0, 80, 48);
+                                                       return b;
+                                                   },
+                                                   "NEUE AUFGABE RECHNEN"},
+                                           FitCase{"optionButton",
+                                                   [](QWidget* p) {
+                                                       auto* b = new QRadioButton(p);
+                                                       b->setGeometry(0, 0, 110, 18);
+                                                       return b;
+                                                   },
+                                                   "MOLTIPLICARE"},
+                                           FitCase{"frameCaption",
+                                                   [](QWidget* p) {
+                                                       auto* f = new QGroupBox(p);
+                                                       f->setGeometry(0, 0, 140, 60);
+                                                       return f;
+                                                   },
+                                                   "COMMENT S'ENTRAINER"},
+                                           FitCase{"wrappedLabel",
+                                                   [](QWidget* p) {
+                                                       auto* l = new QLabel(p);
+                                                       l->setWordWrap(true);
+                                                       l->setGeometry(0, 0, 110, 34);
+                                                       return l;
+                                                   },
+                                                   "NOMBRE DE CALCULS A FAIRE"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -86,8 +86,7 @@ TEST(NumberFuzz, builtNumbersReadBackAsTheirParts)
     for (int i = 0; i < 50000; ++i) {
         const Built built = buildNumber(engine);
         const double read = readNumber(built.text);
-        ASSERT_NEAR(read, built.value, 1e-9 * std::max(1.0, std::fabs(built.value)))
-            << "text: [" << built.text << "]";
+        ASSERT_NEAR(read, built.value, 1e-9 * std::max(1.0, std::fabs(built.value))) << "text: [" << built.text << "]";
     }
 }
 

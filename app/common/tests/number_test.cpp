@@ -20,13 +20,13 @@ TEST_P(ReadNumber, readsTheLeadingNumber)
     EXPECT_DOUBLE_EQ(readNumber(GetParam().text), GetParam().expected) << GetParam().text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ReadNumber, ::testing::Values(
-    ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"   ", 0}, ReadCase{"-", 0}, ReadCase{".", 0},
-    ReadCase{"12abc", 12}, ReadCase{"1 2", 12}, ReadCase{" \t\n-7", -7}, ReadCase{"- 5", -5},
-    ReadCase{"+3", 3}, ReadCase{"-0.5", -0.5}, ReadCase{"2.5.1", 2.5}, ReadCase{".5", 0.5},
-    ReadCase{"1e5", 1}, ReadCase{"0x10", 0}, ReadCase{"--3", 0}, ReadCase{"9 9 x 9", 99},
-    ReadCase{"3\r\n4", 34}),
-    [](const auto& info) { return zorvix::test::spelled(std::string_view(info.param.text)); });
+INSTANTIATE_TEST_SUITE_P(Table, ReadNumber,
+                         ::testing::Values(ReadCase{"", 0}, ReadCase{"abc", 0}, ReadCase{"   ", 0}, ReadCase{"-", 0},
+                                           ReadCase{".", 0}, ReadCase{"12abc", 12}, ReadCase{"1 2", 12}, ReadCase{" \t\n-7", -7},
+                                           ReadCase{"- 5", -5}, ReadCase{"+3", 3}, ReadCase{"-0.5", -0.5}, ReadCase{"2.5.1", 2.5},
+                                           ReadCase{".5", 0.5}, ReadCase{"1e5", 1}, ReadCase{"0x10", 0}, ReadCase{"--3", 0},
+                                           ReadCase{"9 9 x 9", 99}, ReadCase{"3\r\n4", 34}),
+                         [](const auto& info) { return zorvix::test::spelled(std::string_view(info.param.text)); });
 
 TEST(ReadNumber, hugeDigitRunsSaturateInsteadOfBecomingInfinite)
 {
@@ -59,11 +59,12 @@ TEST_P(RoundToInt16, roundsHalfToEvenAndClamps)
     EXPECT_EQ(toInt16Clamped(GetParam().value), GetParam().expected) << GetParam().value;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RoundToInt16, ::testing::Values(
-    RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2}, RoundCase{-3.5, -4}, RoundCase{0.4, 0},
-    RoundCase{0.6, 1}, RoundCase{32767.4, 32767}, RoundCase{32767.5, 32767}, RoundCase{1e9, 32767},
-    RoundCase{-1e9, -32768}, RoundCase{DBL_MAX, 32767}, RoundCase{-32768.5, -32768}),
-    [](const auto& info) { return zorvix::test::spelled(info.param.value); });
+INSTANTIATE_TEST_SUITE_P(Table, RoundToInt16,
+                         ::testing::Values(RoundCase{2.5, 2}, RoundCase{3.5, 4}, RoundCase{-2.5, -2}, RoundCase{-3.5, -4},
+                                           RoundCase{0.4, 0}, RoundCase{0.6, 1}, RoundCase{32767.4, 32767},
+                                           RoundCase{32767.5, 32767}, RoundCase{1e9, 32767}, RoundCase{-1e9, -32768},
+                                           RoundCase{DBL_MAX, 32767}, RoundCase{-32768.5, -32768}),
+                         [](const auto& info) { return zorvix::test::spelled(info.param.value); });
 
 TEST(FitsInt16, edgesOfTheRange)
 {

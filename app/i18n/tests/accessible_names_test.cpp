@@ -13,7 +13,6 @@
 #include <QGroupBox>
 #include <QTimer>
 
-
 using namespace zorvix;
 using namespace zorvix::drive;
 
@@ -34,10 +33,7 @@ protected:
         program->setRandomSource(std::make_unique<ScriptedRandom>(std::vector<double>{0.45, 0.25, 0.85, 0.65}));
         ASSERT_TRUE(activate(program->setupWindow()));
     }
-    void TearDown() override
-    {
-        discardProgram();
-    }
+    void TearDown() override { discardProgram(); }
 
     Program* program = nullptr;
 };
@@ -45,9 +41,10 @@ protected:
 TEST_F(ScreenReader, setupBoxesAreNamedByTheCaptionsBesideThem)
 {
     SetupWindow* setup = program->setupWindow();
-    const std::pair<const char*, const char*> boxes[] = {{"MIN_NUM", "PRACTICE FROM"}, {"MAX_NUM", "TO"},
-                                                         {"Combo1", "NUMBER OF PROBLEMS"}, {"Text1", "TIME(MIN)"},
-                                                         {"DRILL", "DRILL ON"}, {"Start", "START!"}, {"Command1", "END"}};
+    const std::pair<const char*, const char*> boxes[] = {
+        {"MIN_NUM", "PRACTICE FROM"}, {"MAX_NUM", "TO"},     {"Combo1", "NUMBER OF PROBLEMS"},
+        {"Text1", "TIME(MIN)"},       {"DRILL", "DRILL ON"}, {"Start", "START!"},
+        {"Command1", "END"}};
     for (const auto& [name, spoken] : boxes) {
         QWidget* box = control(setup, QString::fromUtf8(name));
         // An editable box reports its text as its name on Linux; its caption comes as the label
@@ -85,10 +82,8 @@ TEST_F(ScreenReader, cardReadsItsProblemCountersFacesAndBar)
     EXPECT_EQ(heard(control(card, QStringLiteral("iffybox"))).toStdString(), "thinking");
     // The window reads as a window and the faces as pictures, not as empty fillers.
     EXPECT_EQ(QAccessible::queryAccessibleInterface(card)->role(), QAccessible::Window);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("iffybox")))->role(),
-              QAccessible::Graphic);
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("check")))->role(),
-              QAccessible::Button);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("iffybox")))->role(), QAccessible::Graphic);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(control(card, QStringLiteral("check")))->role(), QAccessible::Button);
     EXPECT_EQ(heard(control(card, QStringLiteral("tries"))).toStdString(), "Total Tries: 0");
 
     // A wrong answer, then a right one: each is announced on the face that shows it (the event

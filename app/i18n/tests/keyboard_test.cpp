@@ -77,7 +77,8 @@ TEST_F(KeyboardOnly, completesAFiveProblemCardTestAndReturns)
     EXPECT_EQ(dialog->text().toStdString(), "Nice Job!!  5 out of 5!!");
     ASSERT_TRUE(activate(dialog));
     // Escape closes the modal dialog, as OK would.
-    ASSERT_TRUE(focused() == dialog || dialog->isAncestorOf(focused())) << focused()->objectName().toStdString() << " active "
+    ASSERT_TRUE(focused() == dialog || dialog->isAncestorOf(focused()))
+        << focused()->objectName().toStdString() << " active "
         << (QApplication::activeWindow() ? QApplication::activeWindow()->objectName().toStdString() : "-") << " dialog focus "
         << (dialog->focusWidget() ? dialog->focusWidget()->objectName().toStdString() : "-") << " modal "
         << (QApplication::activeModalWidget() ? QApplication::activeModalWidget()->objectName().toStdString() : "-");
@@ -216,19 +217,18 @@ TEST_P(CardKeys, typeIntoTheAnswerByKeyNotByLayoutText)
     EXPECT_EQ(answer->text().toStdString(), once + once);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Keys, CardKeys,
-    ::testing::Values(KeyCase{"keypadDigit", Qt::Key_7, Qt::KeypadModifier, "7", "7"},
-                      // A layout whose number pad sends other text still types the digit.
-                      KeyCase{"keypadDigitWithForeignText", Qt::Key_5, Qt::KeypadModifier, "%", "5"},
-                      KeyCase{"keypadDigitWithoutText", Qt::Key_0, Qt::KeypadModifier, "", "0"},
-                      KeyCase{"keypadMinus", Qt::Key_Minus, Qt::KeypadModifier, "-", "-"},
-                      KeyCase{"minusKeyWithForeignText", Qt::Key_Minus, Qt::NoModifier, "\xc3\x9f", "-"},
-                      KeyCase{"topRowDigitTypesItsText", Qt::Key_3, Qt::NoModifier, "3", "3"},
-                      KeyCase{"ctrlMinusIsNoTyping", Qt::Key_Minus, Qt::ControlModifier, "", ""},
-                      // Without Num Lock the pad moves the cursor; it types nothing.
-                      KeyCase{"keypadHomeWithoutNumLock", Qt::Key_Home, Qt::KeypadModifier, "", ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Keys, CardKeys,
+                         ::testing::Values(KeyCase{"keypadDigit", Qt::Key_7, Qt::KeypadModifier, "7", "7"},
+                                           // A layout whose number pad sends other text still types the digit.
+                                           KeyCase{"keypadDigitWithForeignText", Qt::Key_5, Qt::KeypadModifier, "%", "5"},
+                                           KeyCase{"keypadDigitWithoutText", Qt::Key_0, Qt::KeypadModifier, "", "0"},
+                                           KeyCase{"keypadMinus", Qt::Key_Minus, Qt::KeypadModifier, "-", "-"},
+                                           KeyCase{"minusKeyWithForeignText", Qt::Key_Minus, Qt::NoModifier, "\xc3\x9f", "-"},
+                                           KeyCase{"topRowDigitTypesItsText", Qt::Key_3, Qt::NoModifier, "3", "3"},
+                                           KeyCase{"ctrlMinusIsNoTyping", Qt::Key_Minus, Qt::ControlModifier, "", ""},
+                                           // Without Num Lock the pad moves the cursor; it types nothing.
+                                           KeyCase{"keypadHomeWithoutNumLock", Qt::Key_Home, Qt::KeypadModifier, "", ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // The menus open from their access keys and an item runs from its own, with no mouse.
 TEST_F(KeyboardOnly, menuAccessKeysOpenTheMenusAndRunAnItem)

@@ -98,8 +98,8 @@ void screenshot(QWidget* window, const char* screen)
     if (dir.isEmpty())
         return;
     QDir().mkpath(dir);
-    window->grab().save(QStringLiteral("%1/%2_%3_%4.png").arg(dir, currentLanguage, QString::fromUtf8(screen),
-                                                                   window->objectName()));
+    window->grab().save(
+        QStringLiteral("%1/%2_%3_%4.png").arg(dir, currentLanguage, QString::fromUtf8(screen), window->objectName()));
 }
 
 // The window checked where it opened (the small, primary screen), then on the large one, then
@@ -207,8 +207,8 @@ TEST_P(EveryWindow, noCaptionIsCutOffOnASmallOrALargeScreen)
 
     CompletionDialog* dialog = card->completionDialog();
     const QString count = QStringLiteral("100");
-    dialog->setText(i18n::composed(i18n::kCompletion, QT_TRANSLATE_NOOP("Dialog", "Nice Job!!  %1 out of %2!!"),
-                                   {count, count}, QStringLiteral("Nice Job!!  100 out of 100!!")));
+    dialog->setText(i18n::composed(i18n::kCompletion, QT_TRANSLATE_NOOP("Dialog", "Nice Job!!  %1 out of %2!!"), {count, count},
+                                   QStringLiteral("Nice Job!!  100 out of 100!!")));
     dialog->show();
     clipped << clippedOnBothScreens(dialog);
     dialog->hide();
@@ -291,8 +291,8 @@ TEST_P(Translated, helpPagesAndTheAboutBoxSpeakTheLanguage)
 {
     const QString code = QString::fromUtf8(GetParam());
     const char* const files[] = {"setup_page.html", "flash_cards.html", "flash_page.html", "print_page.html"};
-    const char* const englishTitles[] = {"Set Up the FlashCards", "Using the Flash Cards",
-                                         "Using the Flash Page of Problems", "Printing a Page of Problems"};
+    const char* const englishTitles[] = {"Set Up the FlashCards", "Using the Flash Cards", "Using the Flash Page of Problems",
+                                         "Printing a Page of Problems"};
     for (int page = 1; page <= helpPageCount; ++page) {
         HelpPage help(page, program->setupWindow());
         const QString shown = control<QTextBrowser>(&help, QStringLiteral("RichTextBox1"))->toPlainText();
@@ -327,21 +327,22 @@ struct NewWindowTexts {
 };
 
 const std::map<std::string, NewWindowTexts> kNewWindowTexts{
-    {"de", {"&Fortschritt", "Fortschritt", "Keine Übungen in diesem Zeitraum.", "Schließen",
-            "Arbeitsblätter als PDF speichern", "Nach jedem Blatt", "Neues Kind",
-            "Malrechnen: 1 Übung, 80 % richtig in den letzten 7 Tagen, besser als vorher (50 %)."}},
-    {"fr", {"&Progrès", "Progrès", "Aucun exercice pendant cette période.", "Fermer", "Enregistrer les fiches en PDF",
-            "Après chaque fiche", "Nouvel enfant",
-            "Multiplications : 1 exercice, 80 % de réponses justes ces 7 derniers jours, en progrès (avant : 50 %)."}},
-    {"es", {"&Progreso", "Progreso", "No hay pruebas en este periodo.", "Cerrar", "Guardar fichas en PDF",
-            "Después de cada ficha", "Nuevo niño",
-            "Multiplicaciones: 1 prueba, 80 % de aciertos en los últimos 7 días, mejor que antes (50 %)."}},
-    {"pt_BR", {"&Progresso", "Progresso", "Nenhum teste neste período.", "Fechar", "Salvar folhas em PDF",
-               "Depois de cada folha", "Nova criança",
-               "Multiplicação: 1 teste, 80 % de acertos nos últimos 7 dias, melhor que antes (50 %)."}},
-    {"it", {"&Progressi", "Progressi", "Nessuna prova in questo periodo.", "Chiudi", "Salva schede in PDF",
-            "Dopo ogni scheda", "Nuovo bambino",
-            "Moltiplicazioni: 1 prova, 80 % giuste negli ultimi 7 giorni, meglio di prima (50 %)."}},
+    {"de",
+     {"&Fortschritt", "Fortschritt", "Keine Übungen in diesem Zeitraum.", "Schließen", "Arbeitsblätter als PDF speichern",
+      "Nach jedem Blatt", "Neues Kind", "Malrechnen: 1 Übung, 80 % richtig in den letzten 7 Tagen, besser als vorher (50 %)."}},
+    {"fr",
+     {"&Progrès", "Progrès", "Aucun exercice pendant cette période.", "Fermer", "Enregistrer les fiches en PDF",
+      "Après chaque fiche", "Nouvel enfant",
+      "Multiplications : 1 exercice, 80 % de réponses justes ces 7 derniers jours, en progrès (avant : 50 %)."}},
+    {"es",
+     {"&Progreso", "Progreso", "No hay pruebas en este periodo.", "Cerrar", "Guardar fichas en PDF", "Después de cada ficha",
+      "Nuevo niño", "Multiplicaciones: 1 prueba, 80 % de aciertos en los últimos 7 días, mejor que antes (50 %)."}},
+    {"pt_BR",
+     {"&Progresso", "Progresso", "Nenhum teste neste período.", "Fechar", "Salvar folhas em PDF", "Depois de cada folha",
+      "Nova criança", "Multiplicação: 1 teste, 80 % de acertos nos últimos 7 dias, melhor que antes (50 %)."}},
+    {"it",
+     {"&Progressi", "Progressi", "Nessuna prova in questo periodo.", "Chiudi", "Salva schede in PDF", "Dopo ogni scheda",
+      "Nuovo bambino", "Moltiplicazioni: 1 prova, 80 % giuste negli ultimi 7 giorni, meglio di prima (50 %)."}},
 };
 
 TEST_P(Translated, theProgressWindowAndTheWorksheetsDialogSpeakTheLanguage)
@@ -364,8 +365,7 @@ TEST_P(Translated, theProgressWindowAndTheWorksheetsDialogSpeakTheLanguage)
 
     WorksheetBatchDialog worksheets;
     EXPECT_EQ(worksheets.windowTitle().toStdString(), expected.worksheetsTitle);
-    EXPECT_EQ(control<QAbstractButton>(&worksheets, QStringLiteral("keysAfterEach"))->text().toStdString(),
-              expected.afterEach);
+    EXPECT_EQ(control<QAbstractButton>(&worksheets, QStringLiteral("keysAfterEach"))->text().toStdString(), expected.afterEach);
 }
 
 // What the card and the sheet show for the same draws: numbers and signs only.
@@ -397,7 +397,8 @@ TEST_P(Translated, numbersOnCardsAndSheetsAreUnchanged)
     use(QStringLiteral("en"));
     const QStringList english = numbersShown(startProgram());
     EXPECT_EQ(translated, english);
-    EXPECT_TRUE(std::any_of(english.begin(), english.end(), [](const QString& t) { return t.contains(u'+') || t.contains(u'x'); }));
+    EXPECT_TRUE(
+        std::any_of(english.begin(), english.end(), [](const QString& t) { return t.contains(u'+') || t.contains(u'x'); }));
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, Translated, ::testing::Values("de", "fr", "es", "pt_BR", "it"),
@@ -405,10 +406,7 @@ INSTANTIATE_TEST_SUITE_P(Shipped, Translated, ::testing::Values("de", "fr", "es"
 
 class LanguageMenu : public Languages {};
 
-QAction* menuItem(Program& program, const QString& name)
-{
-    return program.setupWindow()->findChild<QAction*>(name);
-}
+QAction* menuItem(Program& program, const QString& name) { return program.setupWindow()->findChild<QAction*>(name); }
 
 QString startCaption(Program& program)
 {
@@ -435,11 +433,12 @@ TEST_P(LanguageMenu, offersEachShippedLanguageByItsOwnName)
     QStringList items;
     for (QAction* action : menu->actions())
         items << action->text();
-    EXPECT_EQ(items.join(u'|').toStdString(), (QStringList{QStringLiteral("System"), QStringLiteral("English"), QStringLiteral("Deutsch"),
-                                  QStringLiteral("Español"), QStringLiteral("Français"), QStringLiteral("Italiano"),
-                                  QStringLiteral("Português (Brasil)")})
-                                                  .join(u'|')
-                                                  .toStdString());
+    EXPECT_EQ(
+        items.join(u'|').toStdString(),
+        (QStringList{QStringLiteral("System"), QStringLiteral("English"), QStringLiteral("Deutsch"), QStringLiteral("Español"),
+                     QStringLiteral("Français"), QStringLiteral("Italiano"), QStringLiteral("Português (Brasil)")})
+            .join(u'|')
+            .toStdString());
     EXPECT_TRUE(menuItem(*program, QStringLiteral("mnuLanguage_system"))->isChecked());
 }
 
@@ -461,14 +460,12 @@ TEST_P(LanguageMenu, aChoiceReachesEveryDrillWindowOpenedAfterAndSurvivesARestar
     EXPECT_EQ(control<QAbstractButton>(card, QStringLiteral("new_prob"))->text().toStdString(), "LOS");
     card->hide();
     program->showDrill(TestMethod::Page);
-    EXPECT_EQ(control<QAbstractButton>(program->sheetWindow(), QStringLiteral("nsheet"))->text().toStdString(),
-              "Neue Aufgaben");
+    EXPECT_EQ(control<QAbstractButton>(program->sheetWindow(), QStringLiteral("nsheet"))->text().toStdString(), "Neue Aufgaben");
     program->sheetWindow()->hide();
     closeNextModal(); // no printer here
     program->showDrill(TestMethod::Printed);
     ASSERT_TRUE(waitFor([&] { return QApplication::activeModalWidget() == nullptr; }));
-    EXPECT_EQ(control<QAbstractButton>(program->printedWindow(), QStringLiteral("answers"))->text().toStdString(),
-              "Lösungen");
+    EXPECT_EQ(control<QAbstractButton>(program->printedWindow(), QStringLiteral("answers"))->text().toStdString(), "Lösungen");
 
     restart({});
     EXPECT_EQ(startCaption(*currentProgram()).toStdString(), "LOS!");
@@ -503,13 +500,13 @@ TEST(CommandLine, readsTheLanguageBesideOtherOptions)
     // An option the program does not know does not cost the language (the program passes over it).
     QCommandLineParser lenient;
     i18n::addLanguageOption(lenient);
-    EXPECT_FALSE(lenient.parse({QStringLiteral("zorvix"), QStringLiteral("--later-option"), QStringLiteral("--lang"),
-                                QStringLiteral("it")}));
+    EXPECT_FALSE(lenient.parse(
+        {QStringLiteral("zorvix"), QStringLiteral("--later-option"), QStringLiteral("--lang"), QStringLiteral("it")}));
     EXPECT_EQ(i18n::chosenLanguage(lenient).toStdString(), "it");
 
     // A language nobody knows leaves the program English rather than half-translated.
-    EXPECT_FALSE(i18n::installTranslation(*QCoreApplication::instance(), i18n::localeFor(QStringLiteral("xx")),
-                                          i18n::translationDirs()));
+    EXPECT_FALSE(
+        i18n::installTranslation(*QCoreApplication::instance(), i18n::localeFor(QStringLiteral("xx")), i18n::translationDirs()));
     EXPECT_EQ(i18n::installedLanguage().toStdString(), "");
     EXPECT_EQ(i18n::localeFor(QStringLiteral("pt_BR")).territory(), QLocale::Brazil);
 }

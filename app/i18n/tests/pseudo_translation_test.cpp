@@ -129,8 +129,10 @@ TEST_F(PseudoTranslated, setupScreenAndItsMenus)
 
 TEST_F(PseudoTranslated, helpPagesAndAboutBox)
 {
-    const std::pair<const char*, const char*> pages[] = {{"mnuHelpPage1", "Dialog1"}, {"mnuHelpPage2", "Dialog2"},
-                                                         {"mnuHelpPage3", "Dialog3"}, {"mnuHelpPage4", "Dialog4"},
+    const std::pair<const char*, const char*> pages[] = {{"mnuHelpPage1", "Dialog1"},
+                                                         {"mnuHelpPage2", "Dialog2"},
+                                                         {"mnuHelpPage3", "Dialog3"},
+                                                         {"mnuHelpPage4", "Dialog4"},
                                                          {"mnuAbout", "frmAbout"}};
     for (const auto& [action, name] : pages)
         EXPECT_EQ(walkModal(action, name), QStringList()) << name;

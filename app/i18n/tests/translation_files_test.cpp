@@ -85,10 +85,7 @@ QList<Message> refreshed(const QString& language, const QTemporaryDir& scratch, 
     return readTs(copy);
 }
 
-std::string lines(const QStringList& list)
-{
-    return list.join(u'\n').toStdString() + '\n';
-}
+std::string lines(const QStringList& list) { return list.join(u'\n').toStdString() + '\n'; }
 
 QString plainText(const QString& html)
 {
@@ -110,10 +107,7 @@ QStringList words(const QString& text)
     return found;
 }
 
-QStringList helpPages()
-{
-    return QDir(kHelpDir).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name);
-}
+QStringList helpPages() { return QDir(kHelpDir).entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name); }
 
 QString readFile(const QString& path)
 {
@@ -184,8 +178,8 @@ TEST_P(Translation, everyTextOfTheProgramHasAFinishedTranslation)
         if (m.type == QLatin1String("unfinished") || m.translation.isEmpty())
             missing << m.where();
     EXPECT_TRUE(missing.isEmpty()) << lines(missing) << missing.size() << " texts lack a " << GetParam().code
-                                      << " translation; fill them in translations/zorvix_" << GetParam().code
-                                      << ".ts (the zorvix_ts_update target brings them in)";
+                                   << " translation; fill them in translations/zorvix_" << GetParam().code
+                                   << ".ts (the zorvix_ts_update target brings them in)";
 
     // lrelease, which builds the shipped file, agrees.
     int exitCode = 0;
@@ -262,36 +256,34 @@ TEST_P(Translation, theBannerHasItsOwnLettering)
         EXPECT_TRUE(qrc.contains(QStringLiteral("setup/help/%1/%2").arg(code(), page))) << page.toStdString();
 }
 
-std::string languageName(const ::testing::TestParamInfo<Language>& info)
-{
-    return info.param.code;
-}
+std::string languageName(const ::testing::TestParamInfo<Language>& info) { return info.param.code; }
 
-INSTANTIATE_TEST_SUITE_P(
-    Shipped, Translation,
-    ::testing::Values(
-        // "plus" and "minus" are how German children say the operations; "Version", "Minute" and
-        // "Kind" (a child) are German too.
-        Language{"de", {QStringLiteral("plus"), QStringLiteral("minus"), QStringLiteral("version"),
-                        QStringLiteral("system"), QStringLiteral("minute"), QStringLiteral("kind")}},
-        // French words spelt as English ones: "place", "message", "tu passes", "minutes".
-        Language{"fr", {QStringLiteral("plus"), QStringLiteral("version"), QStringLiteral("page"),
-                        QStringLiteral("place"), QStringLiteral("message"), QStringLiteral("passes"),
-                        QStringLiteral("minutes"), QStringLiteral("minute")}},
-        Language{"es", {}},
-        // Brazilian keyboards print "Enter" and "Num Lock" on their keys.
-        Language{"pt_BR", {QStringLiteral("enter"), QStringLiteral("lock")}},
-        // Italian says "file" for a file; "come" is its "how", "per" its "for" and "times".
-        Language{"it", {QStringLiteral("file"), QStringLiteral("come"), QStringLiteral("per")}}),
-    languageName);
+INSTANTIATE_TEST_SUITE_P(Shipped, Translation,
+                         ::testing::Values(
+                             // "plus" and "minus" are how German children say the operations; "Version", "Minute" and
+                             // "Kind" (a child) are German too.
+                             Language{"de",
+                                      {QStringLiteral("plus"), QStringLiteral("minus"), QStringLiteral("version"),
+                                       QStringLiteral("system"), QStringLiteral("minute"), QStringLiteral("kind")}},
+                             // French words spelt as English ones: "place", "message", "tu passes", "minutes".
+                             Language{"fr",
+                                      {QStringLiteral("plus"), QStringLiteral("version"), QStringLiteral("page"),
+                                       QStringLiteral("place"), QStringLiteral("message"), QStringLiteral("passes"),
+                                       QStringLiteral("minutes"), QStringLiteral("minute")}},
+                             Language{"es", {}},
+                             // Brazilian keyboards print "Enter" and "Num Lock" on their keys.
+                             Language{"pt_BR", {QStringLiteral("enter"), QStringLiteral("lock")}},
+                             // Italian says "file" for a file; "come" is its "how", "per" its "for" and "times".
+                             Language{"it", {QStringLiteral("file"), QStringLiteral("come"), QStringLiteral("per")}}),
+                         languageName);
 
 // Every translation in the tree is one of those checked above.
 TEST(Translations, everyShippedLanguageIsChecked)
 {
     const QStringList files = QDir(kTsDir).entryList({QStringLiteral("zorvix_*.ts")}, QDir::Files, QDir::Name);
-    EXPECT_EQ(files, (QStringList{QStringLiteral("zorvix_de.ts"), QStringLiteral("zorvix_es.ts"),
-                                  QStringLiteral("zorvix_fr.ts"), QStringLiteral("zorvix_it.ts"),
-                                  QStringLiteral("zorvix_pt_BR.ts")}));
+    EXPECT_EQ(files,
+              (QStringList{QStringLiteral("zorvix_de.ts"), QStringLiteral("zorvix_es.ts"), QStringLiteral("zorvix_fr.ts"),
+                           QStringLiteral("zorvix_it.ts"), QStringLiteral("zorvix_pt_BR.ts")}));
 }
 
 } // namespace

@@ -38,31 +38,43 @@ TEST_P(Composed, fillsTheTranslatedTemplateOnlyWhenTheEnglishMatches)
     EXPECT_EQ(translated.toStdString(), c.pseudo);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, Composed,
-    ::testing::Values(
-        // Caption-form numbers carry their own leading blank; the template keeps the rest.
-        ComposedCase{"sheetCaption", "%1 Problems - Numbers %2 Through %3", {" 30", " 0", " 9"},
-                     " 30 Problems - Numbers  0 Through  9", " 30 Problems - Numbers  0 Through  9",
-                     "[[ 30 Problems - Numbers  0 Through  9]]"},
-        ComposedCase{"negativeLowEnd", "%1 Problems - Numbers %2 Through %3", {" 5", "-5", " 9"},
-                     " 5 Problems - Numbers -5 Through  9", " 5 Problems - Numbers -5 Through  9",
-                     "[[ 5 Problems - Numbers -5 Through  9]]"},
-        ComposedCase{"completion", "Nice Job!!  %1 out of %2!!", {"5", "5"}, "Nice Job!!  5 out of 5!!",
-                     "Nice Job!!  5 out of 5!!", "[[Nice Job!!  5 out of 5!!]]"},
-        // The logic and the view disagree (a count changed under the view): the logic's text wins,
-        // translated as a whole, never the view's numbers.
-        ComposedCase{"mismatchKeepsTheLogicText", "Nice Job!!  %1 out of %2!!", {"4", "4"}, "Nice Job!!  5 out of 5!!",
-                     "Nice Job!!  5 out of 5!!", "[[Nice Job!!  5 out of 5!!]]"},
-        // A placeholder-looking argument is filled once, not read as a further placeholder.
-        ComposedCase{"argumentWithPercent", "About %1", {"%1"}, "About %1", "About %1", "[[About %1]]"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, Composed,
+                         ::testing::Values(
+                             // Caption-form numbers carry their own leading blank; the template keeps the rest.
+                             ComposedCase{"sheetCaption",
+                                          "%1 Problems - Numbers %2 Through %3",
+                                          {" 30", " 0", " 9"},
+                                          " 30 Problems - Numbers  0 Through  9",
+                                          " 30 Problems - Numbers  0 Through  9",
+                                          "[[ 30 Problems - Numbers  0 Through  9]]"},
+                             ComposedCase{"negativeLowEnd",
+                                          "%1 Problems - Numbers %2 Through %3",
+                                          {" 5", "-5", " 9"},
+                                          " 5 Problems - Numbers -5 Through  9",
+                                          " 5 Problems - Numbers -5 Through  9",
+                                          "[[ 5 Problems - Numbers -5 Through  9]]"},
+                             ComposedCase{"completion",
+                                          "Nice Job!!  %1 out of %2!!",
+                                          {"5", "5"},
+                                          "Nice Job!!  5 out of 5!!",
+                                          "Nice Job!!  5 out of 5!!",
+                                          "[[Nice Job!!  5 out of 5!!]]"},
+                             // The logic and the view disagree (a count changed under the view): the logic's text wins,
+                             // translated as a whole, never the view's numbers.
+                             ComposedCase{"mismatchKeepsTheLogicText",
+                                          "Nice Job!!  %1 out of %2!!",
+                                          {"4", "4"},
+                                          "Nice Job!!  5 out of 5!!",
+                                          "Nice Job!!  5 out of 5!!",
+                                          "[[Nice Job!!  5 out of 5!!]]"},
+                             // A placeholder-looking argument is filled once, not read as a further placeholder.
+                             ComposedCase{"argumentWithPercent", "About %1", {"%1"}, "About %1", "About %1", "[[About %1]]"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SignName, readsEachOperationAndLeavesOtherTextAlone)
 {
-    const std::pair<const char*, const char*> cases[] = {
-        {"+", "plus"}, {"-", "minus"}, {"x", "times"}, {"/", "divided by"}, {" + ", "plus"}, {"", ""}, {"?", "?"},
-        {"X", "X"}};
+    const std::pair<const char*, const char*> cases[] = {{"+", "plus"},   {"-", "minus"}, {"x", "times"}, {"/", "divided by"},
+                                                         {" + ", "plus"}, {"", ""},       {"?", "?"},     {"X", "X"}};
     for (const auto& [sign, name] : cases)
         EXPECT_EQ(i18n::signName(QString::fromUtf8(sign)).toStdString(), name) << '"' << sign << '"';
 }

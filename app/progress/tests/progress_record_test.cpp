@@ -23,10 +23,12 @@ TEST_P(Summary, readsAsASentence) { EXPECT_EQ(summarySentence(GetParam().summary
 INSTANTIATE_TEST_SUITE_P(
     Sentences, Summary,
     ::testing::Values(
-        SummaryCase{"upFromEarlier", {3, 18, 92, 100, 81, 100}, 7,
+        SummaryCase{"upFromEarlier",
+                    {3, 18, 92, 100, 81, 100},
+                    7,
                     "Multiplication: 18 tests, 92 % right in the last 7 days, up from 81 %"},
-        SummaryCase{"downFromEarlier", {0, 2, 1, 2, 3, 4}, 30,
-                    "Addition: 2 tests, 50 % right in the last 30 days, down from 75 %"},
+        SummaryCase{
+            "downFromEarlier", {0, 2, 1, 2, 3, 4}, 30, "Addition: 2 tests, 50 % right in the last 30 days, down from 75 %"},
         SummaryCase{"sameAsEarlier", {4, 1, 1, 2, 2, 4}, 7, "Division: 1 test, 50 % right in the last 7 days, as before"},
         SummaryCase{"nothingEarlier", {1, 4, 2, 3, 0, 0}, 7, "Subtraction: 4 tests, 67 % right in the last 7 days"},
         SummaryCase{"allTimeHasNoTrend", {5, 4, 2, 3, 1, 3}, 0, "Multiplication and division: 4 tests, 67 % right"},
@@ -106,9 +108,8 @@ TEST_P(FactsType, followsTheSigns)
 
 INSTANTIATE_TEST_SUITE_P(Signs, FactsType,
                          ::testing::Values(FactsCase{"additionOnly", {"+", "+"}, 0}, FactsCase{"subtractionOnly", {"-"}, 1},
-                                           FactsCase{"addAndSubtract", {"-", "+"}, 2},
-                                           FactsCase{"multiplyOnly", {"x"}, 3}, FactsCase{"divideOnly", {"/"}, 4},
-                                           FactsCase{"multiplyAndDivide", {"/", "x"}, 5},
+                                           FactsCase{"addAndSubtract", {"-", "+"}, 2}, FactsCase{"multiplyOnly", {"x"}, 3},
+                                           FactsCase{"divideOnly", {"/"}, 4}, FactsCase{"multiplyAndDivide", {"/", "x"}, 5},
                                            FactsCase{"familiesMixedFallsBack", {"+", "x"}, 99},
                                            FactsCase{"noneFallsBack", {}, 99}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -78,8 +78,8 @@ struct RoundTripCase {
     TestRecord record;
 };
 
-ProblemRecord problem(double a, double b, const char* sign, const char* answer, bool right, double seconds,
-                      bool retry = false, bool skipped = false)
+ProblemRecord problem(double a, double b, const char* sign, const char* answer, bool right, double seconds, bool retry = false,
+                      bool skipped = false)
 {
     return ProblemRecord{a, b, sign, answer, right, skipped, retry, seconds};
 }
@@ -204,9 +204,8 @@ TEST_F(StoreTest, hardestFactsCountWrongAnswersNotSkipsNorPrintedPages)
     ASSERT_TRUE(store->open());
     TestRecord cards = base(Drill::Cards, Outcome::Finished, 3);
     cards.endedMs = 5000;
-    cards.problems = {problem(7, 8, "x", "54", false, 1), problem(7, 8, "x", "55", false, 1),
-                      problem(6, 7, "x", "41", false, 1), problem(9, 9, "x", "", false, 0, false, true),
-                      problem(2, 2, "x", "4", true, 1)};
+    cards.problems = {problem(7, 8, "x", "54", false, 1), problem(7, 8, "x", "55", false, 1), problem(6, 7, "x", "41", false, 1),
+                      problem(9, 9, "x", "", false, 0, false, true), problem(2, 2, "x", "4", true, 1)};
     TestRecord later = base(Drill::Page, Outcome::Graded, 3);
     later.endedMs = 9000;
     later.problems = {problem(3, 4, "x", "", false, 0)};
@@ -214,8 +213,7 @@ TEST_F(StoreTest, hardestFactsCountWrongAnswersNotSkipsNorPrintedPages)
     printed.problems = {problem(1, 1, "x", "", false, 0)};
     for (const TestRecord& r : {cards, later, printed})
         ASSERT_TRUE(store->write(r));
-    const std::vector<FactCount> expected = {
-        {Fact{7, 8, "x"}, 2}, {Fact{3, 4, "x"}, 1}, {Fact{6, 7, "x"}, 1}};
+    const std::vector<FactCount> expected = {{Fact{7, 8, "x"}, 2}, {Fact{3, 4, "x"}, 1}, {Fact{6, 7, "x"}, 1}};
     EXPECT_EQ(store->hardestFacts({}, 20), expected);
     EXPECT_EQ(store->hardestFacts({}, 1).size(), 1u);
 }
@@ -286,8 +284,7 @@ TEST_P(DamagedFile, isMovedAsideKeptAndAFreshOneStarted)
 
     QStringList reports;
     {
-        ProgressRecorder recorder([&] { return sqliteStore(file()); },
-                                  [&](const QString& why) { reports << why; });
+        ProgressRecorder recorder([&] { return sqliteStore(file()); }, [&](const QString& why) { reports << why; });
         recorder.record(numberedRecord("new", 1));
         ASSERT_TRUE(recorder.flush(20000)) << qPrintable(recorder.problem());
         ASSERT_FALSE(recorder.movedAside().isEmpty());
@@ -317,10 +314,11 @@ TEST_F(StoreTest, aFileWhereTheFolderShouldBeIsReportedOnceAndRecordingGoesOn)
     const QString location = dir.filePath(QStringLiteral("data/Zorvix/progress.sqlite"));
     std::atomic<int> reports = 0;
     QString said;
-    ProgressRecorder recorder([&] { return sqliteStore(location); }, [&](const QString& why) {
-        said = why;
-        ++reports;
-    });
+    ProgressRecorder recorder([&] { return sqliteStore(location); },
+                              [&](const QString& why) {
+                                  said = why;
+                                  ++reports;
+                              });
     for (int n = 1; n <= 5; ++n)
         recorder.record(numberedRecord("a", n));
     EXPECT_FALSE(recorder.flush(ProgressRecorder::kRetryMs * 2 + 500));
@@ -345,10 +343,11 @@ TEST_F(StoreTest, aWriteLockHeldElsewhereDelaysRecordsButLosesNone)
     std::atomic<int> reports = 0;
     QString said;
     {
-        ProgressRecorder recorder([&] { return sqliteStore(file()); }, [&](const QString& why) {
-            said = why;
-            ++reports;
-        });
+        ProgressRecorder recorder([&] { return sqliteStore(file()); },
+                                  [&](const QString& why) {
+                                      said = why;
+                                      ++reports;
+                                  });
         const auto before = std::chrono::steady_clock::now();
         for (int n = 1; n <= 3; ++n)
             recorder.record(numberedRecord("during", n));

@@ -36,8 +36,8 @@ protected:
         service->addProfile(QStringLiteral("Ben"));
         now = QDateTime::currentMSecsSinceEpoch();
         // Child 1: two multiplication tests this week, one the week before; Ben: one addition.
-        write(test("Child 1", 3, now - 2 * kDayMs, 8, 10, {asked(7, "x", 8, false), asked(6, "x", 7, false),
-                                                            asked(7, "x", 8, false), asked(2, "x", 2, true)}));
+        write(test("Child 1", 3, now - 2 * kDayMs, 8, 10,
+                   {asked(7, "x", 8, false), asked(6, "x", 7, false), asked(7, "x", 8, false), asked(2, "x", 2, true)}));
         write(test("Child 1", 3, now - 1 * kDayMs, 9, 10, {asked(7, "x", 8, false), asked(3, "x", 3, true)}));
         write(test("Child 1", 3, now - 10 * kDayMs, 5, 10, {asked(9, "x", 9, false)}));
         write(test("Ben", 0, now - 3 * kDayMs, 4, 5, {asked(4, "+", 5, false)}));
@@ -48,8 +48,7 @@ protected:
     }
     void TearDown() override { QSettings(QStringLiteral("Zorvix"), QStringLiteral("Zorvix")).clear(); }
 
-    TestRecord test(const char* child, int type, std::int64_t ended, int right, int tries,
-                    std::vector<ProblemRecord> problems)
+    TestRecord test(const char* child, int type, std::int64_t ended, int right, int tries, std::vector<ProblemRecord> problems)
     {
         TestRecord r;
         r.profile = child;
@@ -120,7 +119,8 @@ TEST_F(ProgressWindowTest, chartsTablesAndSummaryFollowChildAndPeriod)
     window.setChild(std::nullopt);
     EXPECT_EQ(window.testsModel().rowCount(), 4);
     EXPECT_EQ(window.percentChart()->series().size(), 2);
-    EXPECT_EQ(points(window.percentChart(), QStringLiteral("Addition")), (std::vector<QPointF>{{double(now - 3 * kDayMs), 80.0}}));
+    EXPECT_EQ(points(window.percentChart(), QStringLiteral("Addition")),
+              (std::vector<QPointF>{{double(now - 3 * kDayMs), 80.0}}));
 }
 
 TEST_F(ProgressWindowTest, testsTableSortsByNumbersNotText)
@@ -133,8 +133,8 @@ TEST_F(ProgressWindowTest, testsTableSortsByNumbersNotText)
     QStringList order;
     for (int row = 0; row < view->model()->rowCount(); ++row)
         order << view->model()->index(row, TestsModel::Percent).data().toString();
-    EXPECT_EQ(order, (QStringList{QStringLiteral("50 %"), QStringLiteral("80 %"), QStringLiteral("80 %"),
-                                  QStringLiteral("90 %")}));
+    EXPECT_EQ(order,
+              (QStringList{QStringLiteral("50 %"), QStringLiteral("80 %"), QStringLiteral("80 %"), QStringLiteral("90 %")}));
     view->sortByColumn(TestsModel::Ended, Qt::DescendingOrder);
     EXPECT_EQ(view->model()->index(0, TestsModel::Child).data().toString(), QStringLiteral("Child 1"));
     EXPECT_EQ(view->model()->index(0, TestsModel::Percent).data().toString(), QStringLiteral("90 %"));
@@ -156,8 +156,7 @@ TEST_F(ProgressWindowTest, hardestFactsAreTheCurrentChildsMostMissedOfThirtyDays
 {
     service->setCurrentProfile(QStringLiteral("Child 1"));
     QString why;
-    EXPECT_EQ(hardestFactsToPractise(*service, &why),
-              (std::vector<Fact>{{7, 8, "x"}, {6, 7, "x"}, {9, 9, "x"}}));
+    EXPECT_EQ(hardestFactsToPractise(*service, &why), (std::vector<Fact>{{7, 8, "x"}, {6, 7, "x"}, {9, 9, "x"}}));
     service->setCurrentProfile(QStringLiteral("Ben"));
     EXPECT_EQ(hardestFactsToPractise(*service, &why), (std::vector<Fact>{{4, 5, "+"}}));
     ASSERT_TRUE(service->addProfile(QStringLiteral("Cleo")));

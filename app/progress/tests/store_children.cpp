@@ -23,8 +23,8 @@ TestRecord numberedRecord(const std::string& writer, int number)
     r.right = number % 31;
     r.tries = 30;
     for (int k = 0; k < 30; ++k)
-        r.problems.push_back(ProblemRecord{double(k), double(number % 10), "+", std::to_string(k + number % 10),
-                                           true, false, false, 1.5});
+        r.problems.push_back(
+            ProblemRecord{double(k), double(number % 10), "+", std::to_string(k + number % 10), true, false, false, 1.5});
     return r;
 }
 

@@ -41,7 +41,10 @@ struct Script {
 
 class ScriptedDialogs final : public WorksheetDialogs {
 public:
-    explicit ScriptedDialogs(Script& script) : m_script(script) {}
+    explicit ScriptedDialogs(Script& script)
+        : m_script(script)
+    {
+    }
     std::optional<WorksheetBatch> askBatch(QWidget*) override { return m_script.batch; }
     QString askFile(QWidget*, const QString& suggestion) override
     {
@@ -166,12 +169,11 @@ TEST_P(CancelSaving, writesNothingAndKeepsAnEarlierFile)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cancels, CancelSaving,
-    ::testing::Values(CancelCase{"atTheBatchDialog", false, true, -1, 0},
-                      CancelCase{"atTheFileDialog", true, false, -1, 1},
-                      CancelCase{"inTheProgressDialog", true, true, 3, 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cancels, CancelSaving,
+                         ::testing::Values(CancelCase{"atTheBatchDialog", false, true, -1, 0},
+                                           CancelCase{"atTheFileDialog", true, false, -1, 1},
+                                           CancelCase{"inTheProgressDialog", true, true, 3, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SaveWorksheets, unwritablePathGivesOneMessageAndNoFile)
 {
@@ -179,7 +181,8 @@ TEST_F(SaveWorksheets, unwritablePathGivesOneMessageAndNoFile)
     script.file = dir.filePath(QStringLiteral("no/such/folder/class.pdf"));
     trigger();
     ASSERT_EQ(script.errors.size(), 1);
-    EXPECT_TRUE(script.errors[0].startsWith(QStringLiteral("The worksheets could not be saved as "))) << script.errors[0].toStdString();
+    EXPECT_TRUE(script.errors[0].startsWith(QStringLiteral("The worksheets could not be saved as ")))
+        << script.errors[0].toStdString();
     EXPECT_TRUE(script.errors[0].contains(QStringLiteral("class.pdf")));
     EXPECT_TRUE(filesLeft().isEmpty());
 }

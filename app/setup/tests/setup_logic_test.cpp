@@ -73,16 +73,16 @@ TEST_P(DivisionRange, zeroEndsMoveOnlyForDivisionTypes)
     EXPECT_EQ(s.screen.maxText, c.wantMaxText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, DivisionRange, ::testing::Values(
-    DivisionCase{"divideZeroToNine", 4, "0", "9", 2, 9, "2", "9"},
-    DivisionCase{"divideMinusNineToZero", 4, "-9", "0", -9, -2, "-9", "-2"},
-    DivisionCase{"divideZeroToZero", 4, "0", "0", 2, -2, "2", "-2"},
-    DivisionCase{"mulDivBothZeroToNine", 5, "0", "9", 2, 9, "2", "9"},
-    DivisionCase{"divideLeavesMinusFiveToFive", 4, "-5", "5", -5, 5, "-5", "5"},
-    DivisionCase{"multiplyLeavesZero", 3, "0", "0", 0, 0, "0", "0"},
-    DivisionCase{"addLeavesZero", 0, "0", "9", 0, 9, "0", "9"},
-    DivisionCase{"subtractLeavesZero", 1, "-9", "0", -9, 0, "-9", "0"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Table, DivisionRange,
+                         ::testing::Values(DivisionCase{"divideZeroToNine", 4, "0", "9", 2, 9, "2", "9"},
+                                           DivisionCase{"divideMinusNineToZero", 4, "-9", "0", -9, -2, "-9", "-2"},
+                                           DivisionCase{"divideZeroToZero", 4, "0", "0", 2, -2, "2", "-2"},
+                                           DivisionCase{"mulDivBothZeroToNine", 5, "0", "9", 2, 9, "2", "9"},
+                                           DivisionCase{"divideLeavesMinusFiveToFive", 4, "-5", "5", -5, 5, "-5", "5"},
+                                           DivisionCase{"multiplyLeavesZero", 3, "0", "0", 0, 0, "0", "0"},
+                                           DivisionCase{"addLeavesZero", 0, "0", "9", 0, 9, "0", "9"},
+                                           DivisionCase{"subtractLeavesZero", 1, "-9", "0", -9, 0, "-9", "0"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TestType, outOfRangeIndexChangesNothing)
 {
@@ -129,15 +129,16 @@ TEST_P(RangePairing, pickedEndDragsTheOtherAlong)
     EXPECT_EQ(s.screen.maxText, c.wantMaxText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, RangePairing, ::testing::Values(
-    RangeCase{"lowAboveHighRaisesHigh", nullptr, nullptr, true, "8", 8, 8, "8", "8"},
-    RangeCase{"lowBelowHighKeepsHigh", nullptr, nullptr, true, "3", 3, 5, "3", "5"},
-    RangeCase{"lowEqualHighKeepsHigh", nullptr, nullptr, true, "5", 5, 5, "5", "5"},
-    RangeCase{"highBelowLowLowersLow", "0", nullptr, false, "-10", -10, -10, "-10", "-10"},
-    RangeCase{"typedHighCountsInComparison", nullptr, "20", true, "8", 8, 5, "8", "20"},
-    RangeCase{"typedHighTextIsOverwrittenWhenBelow", nullptr, "1", true, "3", 3, 3, "3", "3"},
-    RangeCase{"typedLowDraggedDownByPickedHigh", "50", nullptr, false, "10", 10, 10, "10", "10"},
-    RangeCase{"typedLettersReadAsZero", nullptr, "abc", true, "2", 2, 2, "2", "2"}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, RangePairing,
+    ::testing::Values(RangeCase{"lowAboveHighRaisesHigh", nullptr, nullptr, true, "8", 8, 8, "8", "8"},
+                      RangeCase{"lowBelowHighKeepsHigh", nullptr, nullptr, true, "3", 3, 5, "3", "5"},
+                      RangeCase{"lowEqualHighKeepsHigh", nullptr, nullptr, true, "5", 5, 5, "5", "5"},
+                      RangeCase{"highBelowLowLowersLow", "0", nullptr, false, "-10", -10, -10, "-10", "-10"},
+                      RangeCase{"typedHighCountsInComparison", nullptr, "20", true, "8", 8, 5, "8", "20"},
+                      RangeCase{"typedHighTextIsOverwrittenWhenBelow", nullptr, "1", true, "3", 3, 3, "3", "3"},
+                      RangeCase{"typedLowDraggedDownByPickedHigh", "50", nullptr, false, "10", 10, 10, "10", "10"},
+                      RangeCase{"typedLettersReadAsZero", nullptr, "abc", true, "2", 2, 2, "2", "2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RangeBoxes, typingWithoutPickingChangesNoSetting)
@@ -188,24 +189,20 @@ TEST_P(ProblemCount, editsAreTakenAndLeavingClampsPerMethod)
     EXPECT_EQ(s.screen.countText, c.wantText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, ProblemCount, ::testing::Values(
-    CountCase{"cardsHaveNoUpperLimit", 1, "150", 150, 150, "150"},
-    CountCase{"pageClampsTo30", 0, "150", 150, 30, "30"},
-    CountCase{"pageKeeps30", 0, "30", 30, 30, "30"},
-    CountCase{"printedClampsTo40", 2, "41", 41, 40, "40"},
-    CountCase{"printedKeeps40", 2, "40", 40, 40, "40"},
-    CountCase{"lettersReadAsZero", 1, "abc", 0, 0, "abc"},
-    CountCase{"emptyReadsAsZero", 0, "", 0, 0, ""},
-    CountCase{"blanksInsideAreSkipped", 1, "1 2", 12, 12, "1 2"},
-    CountCase{"trailingLettersIgnored", 1, "12abc", 12, 12, "12abc"},
-    CountCase{"halfRoundsToEven", 1, "2.5", 2, 2, "2.5"},
-    CountCase{"negativeHalfRoundsToZero", 1, "-0.5", 0, 0, "-0.5"},
-    CountCase{"exponentIsNotRead", 1, "1e5", 1, 1, "1e5"},
-    CountCase{"hugeClampsToInt16Max", 1, "100000", 32767, 32767, "100000"},
-    CountCase{"hugeOnPageClampsTo30", 0, "100000", 32767, 30, "30"},
-    CountCase{"hugeNegativeClampsToInt16Min", 2, "-100000", -32768, -32768, "-100000"},
-    CountCase{"tenThousandNinesClamp", 1, "99999999999999999999999999999999", 32767, 32767,
-              "99999999999999999999999999999999"}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, ProblemCount,
+    ::testing::Values(
+        CountCase{"cardsHaveNoUpperLimit", 1, "150", 150, 150, "150"}, CountCase{"pageClampsTo30", 0, "150", 150, 30, "30"},
+        CountCase{"pageKeeps30", 0, "30", 30, 30, "30"}, CountCase{"printedClampsTo40", 2, "41", 41, 40, "40"},
+        CountCase{"printedKeeps40", 2, "40", 40, 40, "40"}, CountCase{"lettersReadAsZero", 1, "abc", 0, 0, "abc"},
+        CountCase{"emptyReadsAsZero", 0, "", 0, 0, ""}, CountCase{"blanksInsideAreSkipped", 1, "1 2", 12, 12, "1 2"},
+        CountCase{"trailingLettersIgnored", 1, "12abc", 12, 12, "12abc"}, CountCase{"halfRoundsToEven", 1, "2.5", 2, 2, "2.5"},
+        CountCase{"negativeHalfRoundsToZero", 1, "-0.5", 0, 0, "-0.5"}, CountCase{"exponentIsNotRead", 1, "1e5", 1, 1, "1e5"},
+        CountCase{"hugeClampsToInt16Max", 1, "100000", 32767, 32767, "100000"},
+        CountCase{"hugeOnPageClampsTo30", 0, "100000", 32767, 30, "30"},
+        CountCase{"hugeNegativeClampsToInt16Min", 2, "-100000", -32768, -32768, "-100000"},
+        CountCase{"tenThousandNinesClamp", 1, "99999999999999999999999999999999", 32767, 32767,
+                  "99999999999999999999999999999999"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProblemCount, tenThousandCharactersAreReadWithoutFailing)
@@ -247,16 +244,14 @@ TEST_P(MethodCount, choosingAMethodAdjustsTheCount)
     EXPECT_EQ(s.screen.countText, c.wantText);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, MethodCount, ::testing::Values(
-    MethodCase{"pageRightAfterStartGives30", nullptr, 0, 30, "30"},
-    MethodCase{"pageKeeps20", "20", 0, 20, "20"},
-    MethodCase{"pageTurns50Into30", "50", 0, 30, "30"},
-    MethodCase{"pageKeeps30", "30", 0, 30, "30"},
-    MethodCase{"pageKeepsZero", "0", 0, 0, "0"},
-    MethodCase{"printedAlwaysGives40", "10", 2, 40, "40"},
-    MethodCase{"printedTurns100Into40", "100", 2, 40, "40"},
-    MethodCase{"cardsKeepTheCount", "75", 1, 75, "75"},
-    MethodCase{"cardsKeepStartupFive", nullptr, 1, 5, "5"}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, MethodCount,
+    ::testing::Values(MethodCase{"pageRightAfterStartGives30", nullptr, 0, 30, "30"},
+                      MethodCase{"pageKeeps20", "20", 0, 20, "20"}, MethodCase{"pageTurns50Into30", "50", 0, 30, "30"},
+                      MethodCase{"pageKeeps30", "30", 0, 30, "30"}, MethodCase{"pageKeepsZero", "0", 0, 0, "0"},
+                      MethodCase{"printedAlwaysGives40", "10", 2, 40, "40"},
+                      MethodCase{"printedTurns100Into40", "100", 2, 40, "40"}, MethodCase{"cardsKeepTheCount", "75", 1, 75, "75"},
+                      MethodCase{"cardsKeepStartupFive", nullptr, 1, 5, "5"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Method, printedSelectsNoAndHidesTheMinutesThenCardsKeepBoth)
@@ -312,12 +307,13 @@ TEST_P(Minutes, takenOnlyInsideTheOpenRange)
     EXPECT_EQ(s.screen.minutesText, GetParam().typed); // the box keeps the text as typed
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Minutes, ::testing::Values(
-    MinutesCase{"0.4", 0}, MinutesCase{"0.5", 0}, MinutesCase{"1.5", 2}, MinutesCase{"60", 60},
-    MinutesCase{"60.9", 61}, MinutesCase{"61", 7}, MinutesCase{"-3", 7}, MinutesCase{"0", 7},
-    MinutesCase{"", 7}, MinutesCase{"abc", 7}, MinutesCase{"1e5", 1}, MinutesCase{"12abc", 12},
-    MinutesCase{"-0.5", 7}, MinutesCase{"99999", 7}, MinutesCase{"3 0", 30}),
-    [](const auto& info) { return zorvix::test::spelled(std::string_view(info.param.typed)); });
+INSTANTIATE_TEST_SUITE_P(Table, Minutes,
+                         ::testing::Values(MinutesCase{"0.4", 0}, MinutesCase{"0.5", 0}, MinutesCase{"1.5", 2},
+                                           MinutesCase{"60", 60}, MinutesCase{"60.9", 61}, MinutesCase{"61", 7},
+                                           MinutesCase{"-3", 7}, MinutesCase{"0", 7}, MinutesCase{"", 7}, MinutesCase{"abc", 7},
+                                           MinutesCase{"1e5", 1}, MinutesCase{"12abc", 12}, MinutesCase{"-0.5", 7},
+                                           MinutesCase{"99999", 7}, MinutesCase{"3 0", 30}),
+                         [](const auto& info) { return zorvix::test::spelled(std::string_view(info.param.typed)); });
 
 TEST(Emphasis, pickingSelectsEveryProblemAndBlankGivesZero)
 {
@@ -367,4 +363,3 @@ TEST(StartAndEnd, startAsksForTheWindowOfTheMethodWithoutTouchingSettings)
     bad.method = 7;
     EXPECT_EQ(startChosen(bad).request, SetupRequest::None);
 }
-

@@ -41,8 +41,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    template <class T>
-    T* control(const char* name) const
+    template <class T> T* control(const char* name) const
     {
         T* found = window->findChild<T*>(QString::fromUtf8(name));
         EXPECT_NE(found, nullptr) << name;
@@ -149,7 +148,7 @@ struct Placement {
     const char* name;
     const char* container; // null: directly on the window's client area
     double left, top, width, height;
-    const char* caption;   // null: no caption to check
+    const char* caption; // null: no caption to check
 };
 
 inline void PrintTo(const Placement& p, std::ostream* os) { *os << p.name; }
@@ -185,46 +184,46 @@ TEST_P(Form1Layout, controlSitsAtItsStoredPlace)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, Form1Layout, ::testing::Values(
-    Placement{"Image1", nullptr, 3240, 1200, 8820, 1275, nullptr},
-    Placement{"Frame1", nullptr, 2400, 2760, 3825, 2295, "TYPE OF TEST"},
-    Placement{"TEST_TYPE(0)", "Frame1", 1680, 360, 1305, 255, "ADD"},
-    Placement{"TEST_TYPE(1)", "Frame1", 1680, 720, 1575, 255, "SUBTRACT"},
-    Placement{"TEST_TYPE(2)", "Frame1", 480, 600, 1005, 255, "BOTH"},
-    Placement{"TEST_TYPE(3)", "Frame1", 1680, 1440, 1515, 255, "MULTIPLY"},
-    Placement{"TEST_TYPE(4)", "Frame1", 1680, 1800, 1455, 255, "DIVIDE"},
-    Placement{"TEST_TYPE(5)", "Frame1", 480, 1560, 1065, 255, "BOTH"},
-    Placement{"Start", nullptr, 6720, 3600, 2175, 975, "START!"},
-    Placement{"Frame3", nullptr, 9480, 2760, 3735, 2295, "TEST RANGE"},
-    Placement{"Label3", "Frame3", 195, 480, 2295, 255, "PRACTICE FROM"},
-    Placement{"MIN_NUM", "Frame3", 2580, 360, 795, 360, nullptr},
-    Placement{"Label4", "Frame3", 2130, 1035, 375, 270, "TO"},
-    Placement{"MAX_NUM", "Frame3", 2565, 975, 810, 360, nullptr},
-    Placement{"PROBLEM_QUANTITY", "Frame3", 405, 1515, 1920, 495, "NUMBER OF PROBLEMS"},
-    Placement{"Combo1", "Frame3", 2520, 1575, 855, 360, nullptr},
-    Placement{"Frame5", nullptr, 2280, 5760, 2655, 1935, "TIME LIMIT"},
-    Placement{"TIMED_TEST(0)", "Frame5", 240, 600, 840, 255, "NO"},
-    Placement{"Label1", "Frame5", 1200, 720, 1215, 255, "TIME(MIN)"},
-    Placement{"Text1", "Frame5", 1440, 1200, 615, 375, nullptr},
-    Placement{"TIMED_TEST(1)", "Frame5", 240, 1320, 1140, 255, "YES"},
-    Placement{"Frame7", nullptr, 5280, 5760, 3960, 1815, "METHOD"},
-    Placement{"Printed(0)", "Frame7", 240, 360, 3300, 300, "PAGE OF  PROBLEMS"},
-    Placement{"Printed(1)", "Frame7", 240, 840, 3615, 300, "INDIVIDUAL PROBLEMS"},
-    Placement{"Printed(2)", "Frame7", 240, 1320, 3360, 300, "PRINTED PAGE"},
-    Placement{"Frame2", nullptr, 9720, 5760, 3615, 2055, "EMPHASIS"},
-    Placement{"Label5", "Frame2", 240, 555, 1335, 255, "DRILL ON"},
-    Placement{"DRILL", "Frame2", 1800, 480, 735, 360, nullptr},
-    Placement{"Drill_Type(0)", "Frame2", 480, 1080, 2775, 255, "EVERY PROBLEM"},
-    Placement{"Drill_Type(1)", "Frame2", 480, 1560, 2895, 255, "MORE (NOT ALL)"},
-    Placement{"Command1", nullptr, 6720, 7920, 2175, 975, "END"},
-    Placement{"Label2", nullptr, 6360, 9600, 2895, 255, "www.zorvix.example"}),
-    [](const auto& info) {
-        std::string name = info.param.name;
-        for (char& ch : name)
-            if (ch == '(' || ch == ')')
-                ch = '_';
-        return name;
-    });
+INSTANTIATE_TEST_SUITE_P(Table, Form1Layout,
+                         ::testing::Values(Placement{"Image1", nullptr, 3240, 1200, 8820, 1275, nullptr},
+                                           Placement{"Frame1", nullptr, 2400, 2760, 3825, 2295, "TYPE OF TEST"},
+                                           Placement{"TEST_TYPE(0)", "Frame1", 1680, 360, 1305, 255, "ADD"},
+                                           Placement{"TEST_TYPE(1)", "Frame1", 1680, 720, 1575, 255, "SUBTRACT"},
+                                           Placement{"TEST_TYPE(2)", "Frame1", 480, 600, 1005, 255, "BOTH"},
+                                           Placement{"TEST_TYPE(3)", "Frame1", 1680, 1440, 1515, 255, "MULTIPLY"},
+                                           Placement{"TEST_TYPE(4)", "Frame1", 1680, 1800, 1455, 255, "DIVIDE"},
+                                           Placement{"TEST_TYPE(5)", "Frame1", 480, 1560, 1065, 255, "BOTH"},
+                                           Placement{"Start", nullptr, 6720, 3600, 2175, 975, "START!"},
+                                           Placement{"Frame3", nullptr, 9480, 2760, 3735, 2295, "TEST RANGE"},
+                                           Placement{"Label3", "Frame3", 195, 480, 2295, 255, "PRACTICE FROM"},
+                                           Placement{"MIN_NUM", "Frame3", 2580, 360, 795, 360, nullptr},
+                                           Placement{"Label4", "Frame3", 2130, 1035, 375, 270, "TO"},
+                                           Placement{"MAX_NUM", "Frame3", 2565, 975, 810, 360, nullptr},
+                                           Placement{"PROBLEM_QUANTITY", "Frame3", 405, 1515, 1920, 495, "NUMBER OF PROBLEMS"},
+                                           Placement{"Combo1", "Frame3", 2520, 1575, 855, 360, nullptr},
+                                           Placement{"Frame5", nullptr, 2280, 5760, 2655, 1935, "TIME LIMIT"},
+                                           Placement{"TIMED_TEST(0)", "Frame5", 240, 600, 840, 255, "NO"},
+                                           Placement{"Label1", "Frame5", 1200, 720, 1215, 255, "TIME(MIN)"},
+                                           Placement{"Text1", "Frame5", 1440, 1200, 615, 375, nullptr},
+                                           Placement{"TIMED_TEST(1)", "Frame5", 240, 1320, 1140, 255, "YES"},
+                                           Placement{"Frame7", nullptr, 5280, 5760, 3960, 1815, "METHOD"},
+                                           Placement{"Printed(0)", "Frame7", 240, 360, 3300, 300, "PAGE OF  PROBLEMS"},
+                                           Placement{"Printed(1)", "Frame7", 240, 840, 3615, 300, "INDIVIDUAL PROBLEMS"},
+                                           Placement{"Printed(2)", "Frame7", 240, 1320, 3360, 300, "PRINTED PAGE"},
+                                           Placement{"Frame2", nullptr, 9720, 5760, 3615, 2055, "EMPHASIS"},
+                                           Placement{"Label5", "Frame2", 240, 555, 1335, 255, "DRILL ON"},
+                                           Placement{"DRILL", "Frame2", 1800, 480, 735, 360, nullptr},
+                                           Placement{"Drill_Type(0)", "Frame2", 480, 1080, 2775, 255, "EVERY PROBLEM"},
+                                           Placement{"Drill_Type(1)", "Frame2", 480, 1560, 2895, 255, "MORE (NOT ALL)"},
+                                           Placement{"Command1", nullptr, 6720, 7920, 2175, 975, "END"},
+                                           Placement{"Label2", nullptr, 6360, 9600, 2895, 255, "www.zorvix.example"}),
+                         [](const auto& info) {
+                             std::string name = info.param.name;
+                             for (char& ch : name)
+                                 if (ch == '(' || ch == ')')
+                                     ch = '_';
+                             return name;
+                         });
 
 TEST_F(Form1Test, everyControlShowsInsideTheWindowWithoutOverlappingItsNeighbours)
 {
@@ -534,13 +533,14 @@ TEST_P(Form1TypedEntry, typingAnEntryAndLeavingTheBoxPicksNothing)
     EXPECT_EQ(boxText(std::string(c.box) == "MIN_NUM" ? "MAX_NUM" : "MIN_NUM"), otherEnd);
 }
 
-INSTANTIATE_TEST_SUITE_P(Boxes, Form1TypedEntry, ::testing::Values(
-    TypedEntry{"MIN_NUM", "8", Leave::Tab}, TypedEntry{"MIN_NUM", "8", Leave::Enter},
-    TypedEntry{"MIN_NUM", "8", Leave::ClickElsewhere}, TypedEntry{"MAX_NUM", "-5", Leave::Tab},
-    TypedEntry{"MAX_NUM", "-5", Leave::Enter}, TypedEntry{"MAX_NUM", "-5", Leave::ClickElsewhere},
-    TypedEntry{"DRILL", "5", Leave::Tab}, TypedEntry{"DRILL", "5", Leave::Enter},
-    TypedEntry{"DRILL", "5", Leave::ClickElsewhere}),
-    [](const auto& info) { return std::string(info.param.box) + "_" + leaveName(info.param.leave); });
+INSTANTIATE_TEST_SUITE_P(Boxes, Form1TypedEntry,
+                         ::testing::Values(TypedEntry{"MIN_NUM", "8", Leave::Tab}, TypedEntry{"MIN_NUM", "8", Leave::Enter},
+                                           TypedEntry{"MIN_NUM", "8", Leave::ClickElsewhere},
+                                           TypedEntry{"MAX_NUM", "-5", Leave::Tab}, TypedEntry{"MAX_NUM", "-5", Leave::Enter},
+                                           TypedEntry{"MAX_NUM", "-5", Leave::ClickElsewhere},
+                                           TypedEntry{"DRILL", "5", Leave::Tab}, TypedEntry{"DRILL", "5", Leave::Enter},
+                                           TypedEntry{"DRILL", "5", Leave::ClickElsewhere}),
+                         [](const auto& info) { return std::string(info.param.box) + "_" + leaveName(info.param.leave); });
 
 TEST_F(Form1Test, eachListsCurrentEntryIsTheOneItsBoxShows)
 {

@@ -130,18 +130,31 @@ TEST_P(HelpPages, menuItemOpensItsModalPageWhichOkCloses)
     EXPECT_EQ(shell.ended, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, HelpPages, ::testing::Values(
-    PageCase{"mnuHelpPage1", "Dialog1", "Set Up the FlashCards", "Tahoma",
-             {"type of test", "You can select any number from -15 to +15 as your range.", "number of problems",
-              "minutes", "page of 30 problems", "\"every problem\"", "\"More\"", "every fourth", "\"Start\""}},
-    PageCase{"mnuHelpPage2", "Dialog2", "Using the Flash Cards", "Verdana",
-             {"\"Start\"", "60 percent", "100 percent", "\"Check\" and \"Skip\"", "Num Lock", "\"Erase\"",
-              "grinning face", "howling face", "thinking face", "special message", "skip", "right answers",
-              "again", "\"Return\""}},
-    PageCase{"mnuHelpPage3", "Dialog3", "Using the Flash Page of Problems", "Verdana",
-             {"\"New Problems\"", "timer bar", "\"Answers\"", "lose their boxes", "again", "\"Return\""}},
-    PageCase{"mnuHelpPage4", "Dialog4", "Printing a Page of Problems", "Verdana",
-             {"printer", "\"Answers\"", "\"Return\"", "\"Start\"", "timed test is not an option"}}),
+INSTANTIATE_TEST_SUITE_P(
+    Table, HelpPages,
+    ::testing::Values(PageCase{"mnuHelpPage1",
+                               "Dialog1",
+                               "Set Up the FlashCards",
+                               "Tahoma",
+                               {"type of test", "You can select any number from -15 to +15 as your range.", "number of problems",
+                                "minutes", "page of 30 problems", "\"every problem\"", "\"More\"", "every fourth", "\"Start\""}},
+                      PageCase{"mnuHelpPage2",
+                               "Dialog2",
+                               "Using the Flash Cards",
+                               "Verdana",
+                               {"\"Start\"", "60 percent", "100 percent", "\"Check\" and \"Skip\"", "Num Lock", "\"Erase\"",
+                                "grinning face", "howling face", "thinking face", "special message", "skip", "right answers",
+                                "again", "\"Return\""}},
+                      PageCase{"mnuHelpPage3",
+                               "Dialog3",
+                               "Using the Flash Page of Problems",
+                               "Verdana",
+                               {"\"New Problems\"", "timer bar", "\"Answers\"", "lose their boxes", "again", "\"Return\""}},
+                      PageCase{"mnuHelpPage4",
+                               "Dialog4",
+                               "Printing a Page of Problems",
+                               "Verdana",
+                               {"printer", "\"Answers\"", "\"Return\"", "\"Start\"", "timed test is not an option"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ShellDialogs, escapeClosesAHelpPage)

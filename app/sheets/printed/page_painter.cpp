@@ -155,8 +155,9 @@ public:
         }
         const QPainterPath mapped = m_transform.map(path);
         // One outline per colour while the shapes do not touch, so no shape can cut into another.
-        if (!m_outline.isEmpty() && (m_brush.color() != m_colour || m_outline.fillRule() != mapped.fillRule()
-                                     || m_outline.boundingRect().intersects(mapped.boundingRect()))) {
+        if (!m_outline.isEmpty() &&
+            (m_brush.color() != m_colour || m_outline.fillRule() != mapped.fillRule() ||
+             m_outline.boundingRect().intersects(mapped.boundingRect()))) {
             m_simple = false;
             return;
         }
@@ -197,7 +198,10 @@ private:
 
 class OutlineDevice final : public QPaintDevice {
 public:
-    explicit OutlineDevice(QSize size) : m_size(size) {}
+    explicit OutlineDevice(QSize size)
+        : m_size(size)
+    {
+    }
     QPaintEngine* paintEngine() const override { return &m_engine; }
     const OutlineRecorder& recorder() const { return m_engine; }
 

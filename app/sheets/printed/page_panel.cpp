@@ -90,8 +90,8 @@ void PagePanel::showPage(const PrintedPageView& view)
         const QString first = QString::fromStdString(s.problem.first);
         const QString second = QString::fromStdString(s.problem.second);
         const QString sign = QString::fromStdString(s.problem.sign);
-        if (c.num1->text() != first || c.num2->text() != second || c.sign->text() != sign
-            || c.answer->accessibleName().isEmpty()) {
+        if (c.num1->text() != first || c.num2->text() != second || c.sign->text() != sign ||
+            c.answer->accessibleName().isEmpty()) {
             c.num1->setText(first);
             c.num2->setText(second);
             c.sign->setText(sign);

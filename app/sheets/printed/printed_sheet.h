@@ -48,7 +48,7 @@ std::vector<SlotPlacement> layOutPage(double windowWidth);
 std::string answerText(const SheetSlot& problem);
 
 struct PrintedSlotView {
-    SheetSlot problem;       // operand and sign texts; sign and ÷ visibility
+    SheetSlot problem; // operand and sign texts; sign and ÷ visibility
     SlotPlacement place;
     bool operandsShown = false;
     bool lineShown = false;

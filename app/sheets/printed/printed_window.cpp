@@ -101,8 +101,10 @@ void PrintedSheetWindow::buildControls()
     placeTwips(m_picture2, 0, 0, kPageWidthTwips, kPageHeightTwips);
     m_picture2->hide();
 
-    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Return")), 3840, QColor(128, 128, 255));
-    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Answers")), 6720, QColor(255, 255, 0));
+    m_back = makeButton(this, QStringLiteral("back"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Return")), 3840,
+                        QColor(128, 128, 255));
+    m_answers = makeButton(this, QStringLiteral("answers"), QStringLiteral(QT_TRANSLATE_NOOP("Form4", "Answers")), 6720,
+                           QColor(255, 255, 0));
     connect(m_back, &QPushButton::clicked, this, [this] { m_sheet.returnToSetup(); });
     connect(m_answers, &QPushButton::clicked, this, [this] { m_sheet.printAnswers(); });
 }

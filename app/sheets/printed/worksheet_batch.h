@@ -22,7 +22,7 @@ struct WorksheetBatch {
 };
 
 struct BatchPage {
-    int sheet = 0;          // index into the drawn sheets
+    int sheet = 0; // index into the drawn sheets
     bool answerKey = false;
 };
 

@@ -22,8 +22,8 @@ QPageSize pageSize(Paper paper) { return QPageSize(paper == Paper::A4 ? QPageSiz
 QString trPdf(const char* english) { return QCoreApplication::translate("Worksheets", english); }
 } // namespace
 
-PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector<SheetSlot>>& sheets,
-                              KeyPlacement keys, Paper paper, const PageProgress& progress)
+PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector<SheetSlot>>& sheets, KeyPlacement keys,
+                              Paper paper, const PageProgress& progress)
 {
     PdfOutcome outcome;
     const std::vector<BatchPage> pages = batchPages(static_cast<int>(sheets.size()), keys);
@@ -59,8 +59,8 @@ PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector
     QPainter painter;
     if (!painter.begin(&writer)) {
         file.cancelWriting();
-        outcome.error = file.errorString().isEmpty() ? trPdf(QT_TRANSLATE_NOOP("Worksheets", "cannot start the PDF"))
-                                                     : file.errorString();
+        outcome.error =
+            file.errorString().isEmpty() ? trPdf(QT_TRANSLATE_NOOP("Worksheets", "cannot start the PDF")) : file.errorString();
         return outcome;
     }
     const int total = static_cast<int>(pages.size());

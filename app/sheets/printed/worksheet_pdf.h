@@ -13,7 +13,7 @@ namespace zorvix {
 struct PdfOutcome {
     enum class Status { Written, Cancelled, Failed };
     Status status = Status::Failed;
-    QString error; // why the file could not be written, with Failed
+    QString error;       // why the file could not be written, with Failed
     bool opened = false; // the file could be created: a failure came later (a full disk, ...)
 };
 
@@ -22,7 +22,7 @@ using PageProgress = std::function<bool(int done, int total)>;
 
 // Writes the pages to a temporary file beside path and puts it in place only when every page is
 // done: a cancelled or failed run leaves no file, and an existing one untouched.
-PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector<SheetSlot>>& sheets,
-                              KeyPlacement keys, Paper paper, const PageProgress& progress = {});
+PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector<SheetSlot>>& sheets, KeyPlacement keys,
+                              Paper paper, const PageProgress& progress = {});
 
 } // namespace zorvix

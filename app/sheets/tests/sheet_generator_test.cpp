@@ -81,20 +81,19 @@ TEST_P(SheetDraw, givesTheLiteralFormulaValue)
     EXPECT_EQ(got, c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ranges, SheetDraw,
-    ::testing::Values(DrawCase{"fullLow", false, 0, 9, 0.0, 0}, DrawCase{"fullHigh", false, 0, 9, 0.99, 9},
-                      // a double just under 1 rounds to 1.0f; the draw must still stay in range
-                      DrawCase{"fullJustUnderOne", false, 0, 9, 1.0 - 1e-12, 9},
-                      DrawCase{"fullNegativeJustUnderOne", false, -99, 99, 1.0 - 1e-12, 99},
-                      DrawCase{"fullWideJustUnderOne", false, -32768, 32767, 1.0 - 1e-12, 32767},
-                      DrawCase{"fullReversedRange", false, 2, -2, 0.99, -1},
-                      DrawCase{"narrowTop", true, 0, 9, 0.99, 7}, DrawCase{"narrowLow", true, 0, 9, 0.0, 0},
-                      DrawCase{"narrowSpanOneIsMin", true, 3, 4, 0.99, 3},
-                      DrawCase{"narrowEqualEndsIsMinMinusOne", true, 5, 5, 0.5, 4},
-                      DrawCase{"narrowEqualEndsAtZeroIsMin", true, 5, 5, 0.0, 5},
-                      DrawCase{"narrowNegativeRange", true, -10, -5, 0.99, -7}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Ranges, SheetDraw,
+                         ::testing::Values(DrawCase{"fullLow", false, 0, 9, 0.0, 0}, DrawCase{"fullHigh", false, 0, 9, 0.99, 9},
+                                           // a double just under 1 rounds to 1.0f; the draw must still stay in range
+                                           DrawCase{"fullJustUnderOne", false, 0, 9, 1.0 - 1e-12, 9},
+                                           DrawCase{"fullNegativeJustUnderOne", false, -99, 99, 1.0 - 1e-12, 99},
+                                           DrawCase{"fullWideJustUnderOne", false, -32768, 32767, 1.0 - 1e-12, 32767},
+                                           DrawCase{"fullReversedRange", false, 2, -2, 0.99, -1},
+                                           DrawCase{"narrowTop", true, 0, 9, 0.99, 7}, DrawCase{"narrowLow", true, 0, 9, 0.0, 0},
+                                           DrawCase{"narrowSpanOneIsMin", true, 3, 4, 0.99, 3},
+                                           DrawCase{"narrowEqualEndsIsMinMinusOne", true, 5, 5, 0.5, 4},
+                                           DrawCase{"narrowEqualEndsAtZeroIsMin", true, 5, 5, 0.0, 5},
+                                           DrawCase{"narrowNegativeRange", true, -10, -5, 0.99, -7}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- emphasis cycle -------------------------------------------------------------------
 
@@ -258,14 +257,13 @@ TEST_P(PrintedRepeats, emphasisedPairsMayRepeat)
     EXPECT_EQ(screenTrace.repeats[1], 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PrintedRepeats,
-    ::testing::Values(PrintedRepeatCase{"zeroWithoutEmphasis", std::nullopt, 0, 4, false},
-                      PrintedRepeatCase{"zeroSecondWithoutEmphasis", std::nullopt, 3, 0, false},
-                      PrintedRepeatCase{"plainPairWithoutEmphasis", std::nullopt, 3, 4, true},
-                      PrintedRepeatCase{"drawnEmphasisNumber", 3.0, 3, 4, false},
-                      PrintedRepeatCase{"zeroWithEmphasisSet", 5.0, 0, 4, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, PrintedRepeats,
+                         ::testing::Values(PrintedRepeatCase{"zeroWithoutEmphasis", std::nullopt, 0, 4, false},
+                                           PrintedRepeatCase{"zeroSecondWithoutEmphasis", std::nullopt, 3, 0, false},
+                                           PrintedRepeatCase{"plainPairWithoutEmphasis", std::nullopt, 3, 4, true},
+                                           PrintedRepeatCase{"drawnEmphasisNumber", 3.0, 3, 4, false},
+                                           PrintedRepeatCase{"zeroWithEmphasisSet", 5.0, 0, 4, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- completion -----------------------------------------------------------------------
 
@@ -285,8 +283,7 @@ TEST(SheetCompletion, subtractionIsShownLargerFirstAndStoredAsDrawn)
 TEST(SheetCompletion, addSubtractAlternatesAndRedrawsAZeroPair)
 {
     DrillState state = stateFor(2, 4);
-    ScriptedRandom random(
-        Script(0, 9).pair(1, 2).pair(0, 0).narrow(0).narrow(5).pair(2, 8).pair(0, 0).pair(7, 0).values());
+    ScriptedRandom random(Script(0, 9).pair(1, 2).pair(0, 0).narrow(0).narrow(5).pair(2, 8).pair(0, 0).pair(7, 0).values());
     const auto slots = generateSheet(SheetVariant::OnScreen, state, random);
     const char* signs[] = {"+", "-", "+", "-"};
     for (int k = 0; k < 4; ++k)
@@ -439,8 +436,8 @@ INSTANTIATE_TEST_SUITE_P(Counts, SheetCount,
                                            CountCase{SheetVariant::OnScreen, -4, 0}, CountCase{SheetVariant::OnScreen, 5, 5},
                                            CountCase{SheetVariant::Printed, 5, 40}, CountCase{SheetVariant::Printed, 100, 40}),
                          [](const auto& info) {
-                             return std::string(info.param.variant == SheetVariant::Printed ? "printed_" : "onScreen_")
-                                    + zorvix::test::spelled(double(info.param.count));
+                             return std::string(info.param.variant == SheetVariant::Printed ? "printed_" : "onScreen_") +
+                                 zorvix::test::spelled(double(info.param.count));
                          });
 
 // ---- results --------------------------------------------------------------------------
@@ -474,8 +471,8 @@ INSTANTIATE_TEST_SUITE_P(Signs, SlotResult,
                              // The long runs of nines would make a name of 800 characters.
                              auto shown = [](const std::string& t) { return t.size() > 9 ? "long" : t; };
                              const std::string sign = *c.sign ? zorvix::test::spelled(std::string_view(c.sign)) : "nosign";
-                             return zorvix::test::spelled(shown(c.first)) + "_" + sign + "_"
-                                    + zorvix::test::spelled(shown(c.second));
+                             return zorvix::test::spelled(shown(c.first)) + "_" + sign + "_" +
+                                 zorvix::test::spelled(shown(c.second));
                          });
 
 } // namespace

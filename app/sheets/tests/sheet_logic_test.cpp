@@ -75,8 +75,8 @@ INSTANTIATE_TEST_SUITE_P(Captions, SheetCaption,
                                            CaptionCase{0, -99, -75, " 0 Problems - Numbers -99 Through -75"}),
                          [](const auto& info) {
                              const CaptionCase& c = info.param;
-                             return std::to_string(c.count) + "_from_" + zorvix::test::spelled(double(c.low)) + "_to_"
-                                    + zorvix::test::spelled(double(c.high));
+                             return std::to_string(c.count) + "_from_" + zorvix::test::spelled(double(c.low)) + "_to_" +
+                                 zorvix::test::spelled(double(c.high));
                          });
 
 // ---- new problems -------------------------------------------------------------------------
@@ -187,21 +187,20 @@ TEST_P(SheetGrading, marksEachBoxByTheNumberAtItsStart)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, SheetGrading,
-    ::testing::Values(GradeCase{"emptyBoxOnZeroDifferenceIsRight", 1, 4, 4, "", Mark::Right},
-                      GradeCase{"leadingNumberOfTextCounts", 0, 5, 7, "12abc", Mark::Right},
-                      GradeCase{"lettersOnlyCountAsZeroAndAreWrong", 0, 5, 7, "abc", Mark::Wrong},
-                      GradeCase{"lettersOnlyOnZeroDifferenceAreRight", 1, 3, 3, "zero", Mark::Right},
-                      GradeCase{"emptyWrongBoxIsRemoved", 0, 5, 7, "", Mark::Removed},
-                      GradeCase{"blanksAreNotEmpty", 0, 5, 7, "  ", Mark::Wrong},
-                      GradeCase{"leadingBlanksSkipped", 3, 6, 7, "  42", Mark::Right},
-                      GradeCase{"wrongSignIsWrong", 3, 6, 7, "-42", Mark::Wrong},
-                      GradeCase{"differenceOrderedLargerFirst", 1, 3, 7, "4", Mark::Right},
-                      GradeCase{"quotientIsTheDrawnFirstOperand", 4, 7, 6, "7", Mark::Right},
-                      GradeCase{"productIsNotTheQuotient", 4, 7, 6, "42", Mark::Wrong},
-                      GradeCase{"decimalFormOfAWholeAnswer", 0, 2, 2, "4.0", Mark::Right}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Rules, SheetGrading,
+                         ::testing::Values(GradeCase{"emptyBoxOnZeroDifferenceIsRight", 1, 4, 4, "", Mark::Right},
+                                           GradeCase{"leadingNumberOfTextCounts", 0, 5, 7, "12abc", Mark::Right},
+                                           GradeCase{"lettersOnlyCountAsZeroAndAreWrong", 0, 5, 7, "abc", Mark::Wrong},
+                                           GradeCase{"lettersOnlyOnZeroDifferenceAreRight", 1, 3, 3, "zero", Mark::Right},
+                                           GradeCase{"emptyWrongBoxIsRemoved", 0, 5, 7, "", Mark::Removed},
+                                           GradeCase{"blanksAreNotEmpty", 0, 5, 7, "  ", Mark::Wrong},
+                                           GradeCase{"leadingBlanksSkipped", 3, 6, 7, "  42", Mark::Right},
+                                           GradeCase{"wrongSignIsWrong", 3, 6, 7, "-42", Mark::Wrong},
+                                           GradeCase{"differenceOrderedLargerFirst", 1, 3, 7, "4", Mark::Right},
+                                           GradeCase{"quotientIsTheDrawnFirstOperand", 4, 7, 6, "7", Mark::Right},
+                                           GradeCase{"productIsNotTheQuotient", 4, 7, 6, "42", Mark::Wrong},
+                                           GradeCase{"decimalFormOfAWholeAnswer", 0, 2, 2, "4.0", Mark::Right}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SheetFixture, regradingFollowsTheBoxesAsTheyAreNow)
 {
@@ -268,18 +267,18 @@ TEST_P(SheetClock, barGrowsDarkensAndExpires)
     EXPECT_EQ(logic.view().newProblemsEnabled, !c.running);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Ticks, SheetClock,
-    ::testing::Values(ClockCase{1, 1, 138, kRightGreen, true},  // 1.5 s of 60
-                      ClockCase{1, 63, 2998, kRightGreen, true}, // 32.5 s
-                      ClockCase{1, 64, 3044, kLateGreen, true},  // 33 s: past the change point
-                      ClockCase{1, 118, 5535, kLateGreen, true}, // 60 s reached: full track
-                      ClockCase{1, 119, 5535, kWrongRed, false}, // 59.5 s after New Problems
-                      ClockCase{0, 1, 1, kWrongRed, false},      // no time at all
-                      ClockCase{61, 7318, 5535, kLateGreen, true}, ClockCase{61, 7319, 5535, kWrongRed, false}),
-    [](const auto& info) {
-        return std::to_string(info.param.minutes) + "min_" + std::to_string(info.param.ticks) + "ticks";
-    });
+INSTANTIATE_TEST_SUITE_P(Ticks, SheetClock,
+                         ::testing::Values(ClockCase{1, 1, 138, kRightGreen, true},   // 1.5 s of 60
+                                           ClockCase{1, 63, 2998, kRightGreen, true}, // 32.5 s
+                                           ClockCase{1, 64, 3044, kLateGreen, true},  // 33 s: past the change point
+                                           ClockCase{1, 118, 5535, kLateGreen, true}, // 60 s reached: full track
+                                           ClockCase{1, 119, 5535, kWrongRed, false}, // 59.5 s after New Problems
+                                           ClockCase{0, 1, 1, kWrongRed, false},      // no time at all
+                                           ClockCase{61, 7318, 5535, kLateGreen, true},
+                                           ClockCase{61, 7319, 5535, kWrongRed, false}),
+                         [](const auto& info) {
+                             return std::to_string(info.param.minutes) + "min_" + std::to_string(info.param.ticks) + "ticks";
+                         });
 
 TEST_F(SheetFixture, timeUpGradesAndShowsAHiddenBar)
 {

@@ -28,11 +28,10 @@ private:
 };
 
 // The entries of the setup screen's range boxes.
-const std::vector<int> kLowEnds = {-99, -75, -50, -40, -30, -25, -20, -10, -5, 0, 1, 2, 3, 4, 5, 6,
-                                   7,   8,   9,   10,  15,  20,  25,  30,  40, 50, 60, 75};
-const std::vector<int> kHighEnds = {-75, -60, -50, -40, -30, -25, -20, -15, -10, -9, -8, -7, -6,
-                                    -5,  -4,  -3,  -2,  -1,  0,   1,   2,   3,   4,  5,  6,  7,
-                                    8,   9,   10,  15,  20,  25,  30,  40,  50,  60, 75, 99};
+const std::vector<int> kLowEnds = {-99, -75, -50, -40, -30, -25, -20, -10, -5, 0,  1,  2,  3,  4,
+                                   5,   6,   7,   8,   9,   10,  15,  20,  25, 30, 40, 50, 60, 75};
+const std::vector<int> kHighEnds = {-75, -60, -50, -40, -30, -25, -20, -15, -10, -9, -8, -7, -6, -5, -4, -3, -2, -1, 0,
+                                    1,   2,   3,   4,   5,   6,   7,   8,   9,   10, 15, 20, 25, 30, 40, 50, 60, 75, 99};
 
 // Values a draw of floor(span x r + low) can give.
 struct Envelope {
@@ -97,9 +96,8 @@ TEST(SheetProperties, holdOverTwelveThousandSheets)
             const SheetSlot& slot = slots[k];
             const double a = readNumber(slot.first);
             const double b = readNumber(slot.second);
-            SCOPED_TRACE(testing::Message() << "sheet " << sheet << " slot " << k << ": " << slot.first << " "
-                                            << slot.sign << " " << slot.second << " range " << low << ".." << high
-                                            << " type " << s.testType);
+            SCOPED_TRACE(testing::Message() << "sheet " << sheet << " slot " << k << ": " << slot.first << " " << slot.sign << " "
+                                            << slot.second << " range " << low << ".." << high << " type " << s.testType);
             ASSERT_TRUE(slotResult(slot).has_value());
             if (s.testType == 2) {
                 ASSERT_EQ(slot.sign, k % 2 == 0 ? "+" : "-");

@@ -28,8 +28,7 @@ struct SheetWindowTest : ::testing::Test {
         shell.m_state.settings.problemCount = 3;
         window = std::make_unique<SheetWindow>(shell);
     }
-    template <class T>
-    T* child(const QString& name) const
+    template <class T> T* child(const QString& name) const
     {
         T* found = window->findChild<T*>(name);
         EXPECT_NE(found, nullptr) << name.toStdString();

@@ -135,12 +135,12 @@ TEST_P(DesignerMainWindow, theWholeWindowAndEveryControlFollowTheRatio)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Placements, DesignerMainWindow,
-    ::testing::Values(Placement{"uicOnTheSmallScreen", fromUic, kSmall}, Placement{"uicOnTheLargeScreen", fromUic, kLarge},
-                      Placement{"uiLoaderOnTheSmallScreen", fromLoader, kSmall},
-                      Placement{"uiLoaderOnTheLargeScreen", fromLoader, kLarge}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Placements, DesignerMainWindow,
+                         ::testing::Values(Placement{"uicOnTheSmallScreen", fromUic, kSmall},
+                                           Placement{"uicOnTheLargeScreen", fromUic, kLarge},
+                                           Placement{"uiLoaderOnTheSmallScreen", fromLoader, kSmall},
+                                           Placement{"uiLoaderOnTheLargeScreen", fromLoader, kLarge}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
 

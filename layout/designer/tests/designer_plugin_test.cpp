@@ -22,10 +22,19 @@
 
 namespace {
 
-constexpr const char* kStoredKeys[] = {"DesignWidth", "DesignHeight", "DesignBorderWidth", "DesignCaptionHeight",
-                                       "DesignMenuHeight", "DesignScrollWidth", "AccountForAlignedControls",
-                                       "KeepAspectRatio", "ResizeOnChange", "ResizeAtStartUp",
-                                       "ResizeForFixedTaskBar", "ResizeForOverhead", "ResizeContainedByToolbar"};
+constexpr const char* kStoredKeys[] = {"DesignWidth",
+                                       "DesignHeight",
+                                       "DesignBorderWidth",
+                                       "DesignCaptionHeight",
+                                       "DesignMenuHeight",
+                                       "DesignScrollWidth",
+                                       "AccountForAlignedControls",
+                                       "KeepAspectRatio",
+                                       "ResizeOnChange",
+                                       "ResizeAtStartUp",
+                                       "ResizeForFixedTaskBar",
+                                       "ResizeForOverhead",
+                                       "ResizeContainedByToolbar"};
 
 // Designer's property sheet as far as saving goes: which properties are marked changed (and so
 // written into the .ui file).
@@ -53,10 +62,7 @@ public:
     bool isAttribute(int) const override { return false; }
     void setAttribute(int, bool) override {}
     QVariant property(int index) const override { return m_widget->property(m_names.value(index).toLatin1()); }
-    void setProperty(int index, const QVariant& value) override
-    {
-        m_widget->setProperty(m_names.value(index).toLatin1(), value);
-    }
+    void setProperty(int index, const QVariant& value) override { m_widget->setProperty(m_names.value(index).toLatin1(), value); }
     bool isChanged(int index) const override { return m_changed.value(m_names.value(index)); }
     void setChanged(int index, bool changed) override { m_changed[m_names.value(index)] = changed; }
     bool isEnabled(int) const override { return true; }
@@ -109,8 +115,7 @@ protected:
 
     static PropertySheet* sheetOf(QWidget* widget)
     {
-        return static_cast<PropertySheet*>(
-            qt_extension<QDesignerPropertySheetExtension*>(core().extensionManager(), widget));
+        return static_cast<PropertySheet*>(qt_extension<QDesignerPropertySheetExtension*>(core().extensionManager(), widget));
     }
 
     QPluginLoader loader{QStringLiteral(KELVANE_DESIGNER_PLUGIN_FILE)};

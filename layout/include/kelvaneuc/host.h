@@ -33,16 +33,16 @@ struct WorkArea {
 class KELVANEUCP_EXPORT Platform {
 public:
     virtual ~Platform();
-    virtual uint32_t tickCount() = 0;                 // milliseconds, wraps like the system counter
-    virtual void sleep(uint32_t milliseconds) = 0;    // blocks without running events
+    virtual uint32_t tickCount() = 0;              // milliseconds, wraps like the system counter
+    virtual void sleep(uint32_t milliseconds) = 0; // blocks without running events
     // Metrics of the screen the form is on (the primary screen for an empty form).
     virtual DisplayMetrics displayMetrics(const Ref& form) = 0;
     virtual std::optional<WorkArea> workArea(const Ref& form) = 0; // nothing when the query fails
     virtual double twipsPerPixelX(const Ref& form) = 0;
     virtual double twipsPerPixelY(const Ref& form) = 0;
-    virtual void processEvents() = 0;                 // lets pending window events run
-    virtual bool developmentMode() const = 0;         // fixed for a given build of the host
-    virtual std::vector<Ref> openForms() = 0;         // every open top-level form
+    virtual void processEvents() = 0;         // lets pending window events run
+    virtual bool developmentMode() const = 0; // fixed for a given build of the host
+    virtual std::vector<Ref> openForms() = 0; // every open top-level form
 };
 
 // The component host around one instance: ambient user mode, extender, change notification,
@@ -51,11 +51,11 @@ class KELVANEUCP_EXPORT Site {
 public:
     virtual ~Site();
     virtual Platform& platform() = 0;
-    virtual bool userMode() const = 0;                // false while the form is being designed
-    virtual Ref parent() = 0;                         // the extender's Parent: the host form
-    virtual void setVisible(bool visible) = 0;        // the extender's Visible
-    virtual std::string name() const = 0;             // the extender's Name
-    virtual Ref self() = 0;                           // the control itself as a host control
+    virtual bool userMode() const = 0;         // false while the form is being designed
+    virtual Ref parent() = 0;                  // the extender's Parent: the host form
+    virtual void setVisible(bool visible) = 0; // the extender's Visible
+    virtual std::string name() const = 0;      // the extender's Name
+    virtual Ref self() = 0;                    // the control itself as a host control
     virtual void propertyChanged(std::string_view property) = 0;
     // Design-time surface, in twips.
     virtual double width() const = 0;

@@ -33,76 +33,75 @@ public:
     void setEvents(Events* events);
 
     // --- Component life, driven by the host ---
-    void InitProperties();                          // a new instance is placed
-    Result<> ReadProperties(PropertyBag& bag);      // an existing instance is loaded
-    Result<> WriteProperties(PropertyBag& bag);     // the host form is saved
-    void Show();                                    // the control is shown
-    void DesignResize();                            // the control's own surface was resized
-    void Paint();                                   // the control's own surface is painted
-    void FaceClicked();                             // a click on the resolution label
-    void HostResize();                              // the host form's Resize event
-    bool HostQueryUnload();                         // the host form's QueryUnload: true cancels
-    std::string FaceCaption() const;                // the resolution label's caption
+    void InitProperties();                      // a new instance is placed
+    Result<> ReadProperties(PropertyBag& bag);  // an existing instance is loaded
+    Result<> WriteProperties(PropertyBag& bag); // the host form is saved
+    void Show();                                // the control is shown
+    void DesignResize();                        // the control's own surface was resized
+    void Paint();                               // the control's own surface is painted
+    void FaceClicked();                         // a click on the resolution label
+    void HostResize();                          // the host form's Resize event
+    bool HostQueryUnload();                     // the host form's QueryUnload: true cancels
+    std::string FaceCaption() const;            // the resolution label's caption
 
     // --- _KelvaneUC, in interface order ---
-    void ReverseSequence();                                                        // 1
-    std::vector<int32_t> GetIndexArray() const;                                    // 2
-    Result<int32_t> GetUnSortedIndex(int32_t lngSortedIndex) const;                // 3
+    void ReverseSequence();                                         // 1
+    std::vector<int32_t> GetIndexArray() const;                     // 2
+    Result<int32_t> GetUnSortedIndex(int32_t lngSortedIndex) const; // 3
     Result<> Sort(std::vector<double>& aryKey0, std::vector<double>& aryKey1,
-                  std::vector<double>& aryKey2);                                   // 4
-    double WidthRatio() const;                                                     // 5
-    double HeightRatio() const;                                                    // 6
-    bool ResizeContainedByToolbar() const;                                         // 7
-    void setResizeContainedByToolbar(bool value);                                  // 8
-    bool ResizeAtStartUp() const;                                                  // 9
-    void setResizeAtStartUp(bool value);                                           // 10
-    bool AccountForAlignedControls() const;                                        // 11
-    void setAccountForAlignedControls(bool value);                                 // 12
-    bool KeepAspectRatio() const;                                                  // 13
-    void setKeepAspectRatio(bool value);                                           // 14
-    bool ResizeForFixedTaskBar() const;                                            // 15
-    void setResizeForFixedTaskBar(bool value);                                     // 16
-    bool ResizeForOverhead() const;                                                // 17
-    void setResizeForOverhead(bool value);                                         // 18
-    bool ResizeOnChange() const;                                                   // 19
-    void setResizeOnChange(bool value);                                            // 20
-    double WidthRatioUsed() const;                                                 // 21
-    double HeightRatioUsed() const;                                                // 22
-    Result<> SetTabOrder(const Ref& Container, bool LeftToRight, double LeftToRightTolerance,
-                         double TopToBottomTolerance, int32_t InsertBeforeTabIndex,
-                         const Array& Except = {});                                // 23
-    Result<Array> GroupVerticallyOn(const Ref& Control, const Array& Except = {}); // 24
-    Result<Array> GroupHorizontallyOn(const Ref& Control, const Array& Except = {}); // 25
-    Result<> ShowTabOrder(int32_t lngMilliSeconds, int32_t lngRGBColor);           // 26
-    Result<> ShowTabOrderDemo(int32_t lngMilliSeconds, int32_t lngRGBColor);       // 27
-    Result<> AlignLefts(const Array& varControl);                                  // 28
-    Result<> AlignTops(const Array& varControl);                                   // 29
-    Result<> AlignMiddles(const Array& varControl);                                // 30
-    Result<> AlignCenters(const Array& varControl);                                // 31
-    Result<> AlignRights(const Array& varControl);                                 // 32
-    Result<Array> GetArrayOfControls(const Array& varControl);                     // 33
+                  std::vector<double>& aryKey2);   // 4
+    double WidthRatio() const;                     // 5
+    double HeightRatio() const;                    // 6
+    bool ResizeContainedByToolbar() const;         // 7
+    void setResizeContainedByToolbar(bool value);  // 8
+    bool ResizeAtStartUp() const;                  // 9
+    void setResizeAtStartUp(bool value);           // 10
+    bool AccountForAlignedControls() const;        // 11
+    void setAccountForAlignedControls(bool value); // 12
+    bool KeepAspectRatio() const;                  // 13
+    void setKeepAspectRatio(bool value);           // 14
+    bool ResizeForFixedTaskBar() const;            // 15
+    void setResizeForFixedTaskBar(bool value);     // 16
+    bool ResizeForOverhead() const;                // 17
+    void setResizeForOverhead(bool value);         // 18
+    bool ResizeOnChange() const;                   // 19
+    void setResizeOnChange(bool value);            // 20
+    double WidthRatioUsed() const;                 // 21
+    double HeightRatioUsed() const;                // 22
+    Result<> SetTabOrder(const Ref& Container, bool LeftToRight, double LeftToRightTolerance, double TopToBottomTolerance,
+                         int32_t InsertBeforeTabIndex, const Array& Except = {});     // 23
+    Result<Array> GroupVerticallyOn(const Ref& Control, const Array& Except = {});    // 24
+    Result<Array> GroupHorizontallyOn(const Ref& Control, const Array& Except = {});  // 25
+    Result<> ShowTabOrder(int32_t lngMilliSeconds, int32_t lngRGBColor);              // 26
+    Result<> ShowTabOrderDemo(int32_t lngMilliSeconds, int32_t lngRGBColor);          // 27
+    Result<> AlignLefts(const Array& varControl);                                     // 28
+    Result<> AlignTops(const Array& varControl);                                      // 29
+    Result<> AlignMiddles(const Array& varControl);                                   // 30
+    Result<> AlignCenters(const Array& varControl);                                   // 31
+    Result<> AlignRights(const Array& varControl);                                    // 32
+    Result<Array> GetArrayOfControls(const Array& varControl);                        // 33
     Result<Array> GetArrayOfChildren(const Ref& objTop, const Array& varExcept = {}); // 34
-    Result<> SpaceFixedLeftToRight(double GapBetween, const Array& varControl);   // 35
-    Result<> MoveTopTo(double Top, const Array& varControl);                       // 36
-    Result<> MoveBottomTo(double Bottom, const Array& varControl);                 // 37
-    Result<> MoveLeftTo(double Left, const Array& varControl);                     // 38
-    Result<> MoveRightTo(double Right, const Array& varControl);                   // 39
-    Result<> SpaceFixedRightToLeft(double GapBetween, const Array& varControl);   // 40
-    Result<> SpaceFixedTopToBottom(double GapBetween, const Array& ctls);          // 41
-    Result<> SpaceFixedBottomToTop(double GapBetween, const Array& varControl);   // 42
-    Result<> AlignBottoms(const Array& varControl);                                // 43
-    Result<> MakeEqualWidth(const Array& varControl);                              // 44
-    Result<> MakeEqualHeight(const Array& varControl);                             // 45
-    Result<> MakeEqualBoth(const Array& varControl);                               // 46
-    Result<> VSpaceEquallyBetween(const Array& varControl);                        // 47
-    Result<> VSpaceEqually(double Top, double Bottom, const Array& varControl);    // 48
-    Result<> HSpaceEquallyBetween(const Array& varControl);                        // 49
-    Result<> HSpaceEqually(double Left, double Right, const Array& varControl);    // 50
-    Result<> HCenter(double Left, double Right, const Array& varControl);          // 51
-    Result<> VCenter(double Top, double Bottom, const Array& varControl);          // 52
-    std::string GetErrors() const;                                                 // 53
-    void Unload();                                                                 // 54
-    std::string Resize();                                                          // 55
+    Result<> SpaceFixedLeftToRight(double GapBetween, const Array& varControl);       // 35
+    Result<> MoveTopTo(double Top, const Array& varControl);                          // 36
+    Result<> MoveBottomTo(double Bottom, const Array& varControl);                    // 37
+    Result<> MoveLeftTo(double Left, const Array& varControl);                        // 38
+    Result<> MoveRightTo(double Right, const Array& varControl);                      // 39
+    Result<> SpaceFixedRightToLeft(double GapBetween, const Array& varControl);       // 40
+    Result<> SpaceFixedTopToBottom(double GapBetween, const Array& ctls);             // 41
+    Result<> SpaceFixedBottomToTop(double GapBetween, const Array& varControl);       // 42
+    Result<> AlignBottoms(const Array& varControl);                                   // 43
+    Result<> MakeEqualWidth(const Array& varControl);                                 // 44
+    Result<> MakeEqualHeight(const Array& varControl);                                // 45
+    Result<> MakeEqualBoth(const Array& varControl);                                  // 46
+    Result<> VSpaceEquallyBetween(const Array& varControl);                           // 47
+    Result<> VSpaceEqually(double Top, double Bottom, const Array& varControl);       // 48
+    Result<> HSpaceEquallyBetween(const Array& varControl);                           // 49
+    Result<> HSpaceEqually(double Left, double Right, const Array& varControl);       // 50
+    Result<> HCenter(double Left, double Right, const Array& varControl);             // 51
+    Result<> VCenter(double Top, double Bottom, const Array& varControl);             // 52
+    std::string GetErrors() const;                                                    // 53
+    void Unload();                                                                    // 54
+    std::string Resize();                                                             // 55
 
     // Late-bound call of any member of the interface by name (case-insensitive). Property
     // puts are reached with the prefix "let " ("let KeepAspectRatio"). Arguments passed by

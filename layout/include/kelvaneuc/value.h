@@ -64,17 +64,43 @@ struct KELVANEUCP_EXPORT Value {
     Storage data;
 
     Value() = default;
-    Value(bool v) : data(v) {}
-    Value(int32_t v) : data(v) {}
-    Value(double v) : data(v) {}
-    Value(const char* v) : data(std::string(v)) {}
-    Value(std::string v) : data(std::move(v)) {}
-    Value(std::string_view v) : data(std::string(v)) {}
-    Value(Ref v) : data(std::move(v)) {}
+    Value(bool v)
+        : data(v)
+    {
+    }
+    Value(int32_t v)
+        : data(v)
+    {
+    }
+    Value(double v)
+        : data(v)
+    {
+    }
+    Value(const char* v)
+        : data(std::string(v))
+    {
+    }
+    Value(std::string v)
+        : data(std::move(v))
+    {
+    }
+    Value(std::string_view v)
+        : data(std::string(v))
+    {
+    }
+    Value(Ref v)
+        : data(std::move(v))
+    {
+    }
     template <class T>
-        requires std::is_base_of_v<Object, T>
-    Value(std::shared_ptr<T> v) : data(Ref(std::move(v))) {}
-    Value(Array v) : data(std::move(v)) {}
+    requires std::is_base_of_v<Object, T> Value(std::shared_ptr<T> v)
+        : data(Ref(std::move(v)))
+    {
+    }
+    Value(Array v)
+        : data(std::move(v))
+    {
+    }
 
     bool isEmpty() const { return std::holds_alternative<std::monostate>(data); }
     bool isBool() const { return std::holds_alternative<bool>(data); }
@@ -88,11 +114,11 @@ struct KELVANEUCP_EXPORT Value {
     // Conversions as the platform coerces: numbers and numeric strings become numbers,
     // booleans -1/0; anything else fails with err::TypeMismatch (err::Overflow out of range).
     double toDouble() const;
-    int32_t toInt32() const;   // rounded half to even
-    int16_t toInt16() const;   // rounded half to even
-    bool toBool() const;       // non-zero is true
+    int32_t toInt32() const; // rounded half to even
+    int16_t toInt16() const; // rounded half to even
+    bool toBool() const;     // non-zero is true
     std::string toString() const;
-    Ref toObject() const;      // err::ObjectRequired unless an object (possibly the empty one)
+    Ref toObject() const;       // err::ObjectRequired unless an object (possibly the empty one)
     const Array& array() const; // err::TypeMismatch unless an array
     Array& array();
 };
@@ -116,11 +142,16 @@ public:
 };
 
 // A public member's outcome: a value, or the error that ended it.
-template <class T = void>
-class Result {
+template <class T = void> class Result {
 public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Error error) : m_error(std::move(error)) {}
+    Result(T value)
+        : m_value(std::move(value))
+    {
+    }
+    Result(Error error)
+        : m_error(std::move(error))
+    {
+    }
     bool ok() const { return !m_error; }
     explicit operator bool() const { return ok(); }
     const T& value() const { return *m_value; }
@@ -132,11 +163,13 @@ private:
     std::optional<Error> m_error;
 };
 
-template <>
-class Result<void> {
+template <> class Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error)) {}
+    Result(Error error)
+        : m_error(std::move(error))
+    {
+    }
     bool ok() const { return !m_error; }
     explicit operator bool() const { return ok(); }
     const Error& error() const { return *m_error; }

@@ -99,19 +99,19 @@ TEST_P(AnswerTextTest, shortestFormOfTheExactResult)
     EXPECT_EQ(answerText(slot), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Operations, AnswerTextTest,
-    ::testing::Values(AnswerCase{"3", "+", "4", "7"}, AnswerCase{"7", "-", "3", "4"}, AnswerCase{"0", "-", "0", "0"},
-                      AnswerCase{"-5", "-", "-9", "4"}, AnswerCase{"6", "x", "-7", "-42"},
-                      AnswerCase{"-99", "x", "-99", "9801"}, AnswerCase{"56", "/", "8", "7"},
-                      AnswerCase{"-63", "/", "9", "-7"}, AnswerCase{"7", "/", "2", "3.5"},
-                      AnswerCase{"1", "/", "3", "0.333333333333333"},
-                      // No number to write: the box stays empty rather than showing "inf".
-                      AnswerCase{"5", "/", "0", ""}, AnswerCase{"5", "?", "2", ""}, AnswerCase{"", "", "", ""}),
-    [](const auto& info) {
-        const AnswerCase& c = info.param;
-        return zorvix::test::spelled(std::string(c.first) + c.sign + c.second);
-    });
+INSTANTIATE_TEST_SUITE_P(Operations, AnswerTextTest,
+                         ::testing::Values(AnswerCase{"3", "+", "4", "7"}, AnswerCase{"7", "-", "3", "4"},
+                                           AnswerCase{"0", "-", "0", "0"}, AnswerCase{"-5", "-", "-9", "4"},
+                                           AnswerCase{"6", "x", "-7", "-42"}, AnswerCase{"-99", "x", "-99", "9801"},
+                                           AnswerCase{"56", "/", "8", "7"}, AnswerCase{"-63", "/", "9", "-7"},
+                                           AnswerCase{"7", "/", "2", "3.5"}, AnswerCase{"1", "/", "3", "0.333333333333333"},
+                                           // No number to write: the box stays empty rather than showing "inf".
+                                           AnswerCase{"5", "/", "0", ""}, AnswerCase{"5", "?", "2", ""},
+                                           AnswerCase{"", "", "", ""}),
+                         [](const auto& info) {
+                             const AnswerCase& c = info.param;
+                             return zorvix::test::spelled(std::string(c.first) + c.sign + c.second);
+                         });
 
 // ---- the window's steps ----
 

@@ -130,22 +130,22 @@ TEST_P(PrinterUnavailable, messageOnceWindowHiddenSetupBack)
 
 INSTANTIATE_TEST_SUITE_P(
     Failures, PrinterUnavailable,
-    ::testing::Values(
-        BrokenPrinter{"noDefaultPrinter", [] { return kNoPrintServer ? PrintedSheetWindow::defaultPrinter() : nullptr; }},
-        BrokenPrinter{"invalidPrinter",
-                      [] {
-                          auto printer = std::make_unique<QPrinter>();
-                          printer->setOutputFormat(QPrinter::NativeFormat);
-                          printer->setPrinterName(QStringLiteral("zorvix-no-such-printer"));
-                          return printer;
-                      }},
-        BrokenPrinter{"painterCannotBegin",
-                      [] {
-                          auto printer = std::make_unique<QPrinter>();
-                          printer->setOutputFormat(QPrinter::PdfFormat);
-                          printer->setOutputFileName(QStringLiteral("/nonexistent/zorvix-test/page.pdf"));
-                          return printer;
-                      }}),
+    ::testing::Values(BrokenPrinter{"noDefaultPrinter",
+                                    [] { return kNoPrintServer ? PrintedSheetWindow::defaultPrinter() : nullptr; }},
+                      BrokenPrinter{"invalidPrinter",
+                                    [] {
+                                        auto printer = std::make_unique<QPrinter>();
+                                        printer->setOutputFormat(QPrinter::NativeFormat);
+                                        printer->setPrinterName(QStringLiteral("zorvix-no-such-printer"));
+                                        return printer;
+                                    }},
+                      BrokenPrinter{"painterCannotBegin",
+                                    [] {
+                                        auto printer = std::make_unique<QPrinter>();
+                                        printer->setOutputFormat(QPrinter::PdfFormat);
+                                        printer->setOutputFileName(QStringLiteral("/nonexistent/zorvix-test/page.pdf"));
+                                        return printer;
+                                    }}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class PrintToPdf : public PrintedWindowTest {
@@ -184,7 +184,8 @@ TEST_F(PrintToPdf, worksheetThenAnswerKeyAsLetterPagesOfText)
     EXPECT_TRUE(window.isVisible());
     EXPECT_FALSE(shell.setupShown);
 
-    const QStringList page = words(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf(1), QStringLiteral("-")}));
+    const QStringList page =
+        words(runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf(1), QStringLiteral("-")}));
     const QStringList expectedPage = expectedWords(window.sheet().view(), false);
     EXPECT_EQ(expectedPage.size(), 40 * 2 + 20); // 20 multiplications show their sign
     EXPECT_EQ(page, expectedPage);
@@ -210,7 +211,8 @@ TEST_F(PrintToPdf, worksheetThenAnswerKeyAsLetterPagesOfText)
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Page size:\\s+612 x 792 pts")))) << info.toStdString();
         EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n")))) << info.toStdString();
         // Vectors only: a rasterised page would show up as an image.
-        const QStringList images = runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf(n)}).split('\n', Qt::SkipEmptyParts);
+        const QStringList images =
+            runTool(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf(n)}).split('\n', Qt::SkipEmptyParts);
         EXPECT_LE(images.size(), 2) << images.join('\n').toStdString();
     }
 }
@@ -323,11 +325,10 @@ TEST_P(PaperLikeScreen, paperShowsWhatTheScreenShows)
     EXPECT_LT(darkMismatch(screen, paper), 0.01);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pages, PaperLikeScreen,
-    ::testing::Values(PaperCase{"divisionPictures", TestType::MultiplyDivide, 0, 9},
-                      PaperCase{"wideNegativeOperands", TestType::AddSubtract, -99, -10}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pages, PaperLikeScreen,
+                         ::testing::Values(PaperCase{"divisionPictures", TestType::MultiplyDivide, 0, 9},
+                                           PaperCase{"wideNegativeOperands", TestType::AddSubtract, -99, -10}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 int darkPixels(const QImage& image, const QRect& area)
 {

@@ -33,15 +33,14 @@ TEST_P(BatchPagesTest, everySheetAndKeyOnceInTheAskedOrder)
     EXPECT_EQ(describe(batchPages(GetParam().count, GetParam().keys)), GetParam().expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Orders, BatchPagesTest,
-    ::testing::Values(OrderCase{"oneSheetKeyAfter", 1, KeyPlacement::AfterEachSheet, "S0 K0 "},
-                      OrderCase{"oneSheetKeyAtEnd", 1, KeyPlacement::AtEnd, "S0 K0 "},
-                      OrderCase{"keysAfterEachSheet", 3, KeyPlacement::AfterEachSheet, "S0 K0 S1 K1 S2 K2 "},
-                      OrderCase{"keysAllAtTheEnd", 3, KeyPlacement::AtEnd, "S0 S1 S2 K0 K1 K2 "},
-                      OrderCase{"noSheetsNoPages", 0, KeyPlacement::AtEnd, ""},
-                      OrderCase{"moreThan200NoPages", 201, KeyPlacement::AfterEachSheet, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Orders, BatchPagesTest,
+                         ::testing::Values(OrderCase{"oneSheetKeyAfter", 1, KeyPlacement::AfterEachSheet, "S0 K0 "},
+                                           OrderCase{"oneSheetKeyAtEnd", 1, KeyPlacement::AtEnd, "S0 K0 "},
+                                           OrderCase{"keysAfterEachSheet", 3, KeyPlacement::AfterEachSheet, "S0 K0 S1 K1 S2 K2 "},
+                                           OrderCase{"keysAllAtTheEnd", 3, KeyPlacement::AtEnd, "S0 S1 S2 K0 K1 K2 "},
+                                           OrderCase{"noSheetsNoPages", 0, KeyPlacement::AtEnd, ""},
+                                           OrderCase{"moreThan200NoPages", 201, KeyPlacement::AfterEachSheet, ""}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BatchPages, twoHundredSheetsGiveFourHundredPages)
 {
