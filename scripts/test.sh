@@ -14,5 +14,8 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export LSAN_OPTIONS=suppressions=$top/cmake/lsan.supp
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+# Tests keep preferences and records in the build folder, never in the user's own.
+export XDG_CONFIG_HOME="$build/test-home/config" XDG_DATA_HOME="$build/test-home/data"
+rm -rf "$build/test-home" && mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME"
 cd "$build"
 ctest --output-on-failure -j"$(nproc)" --timeout 600
