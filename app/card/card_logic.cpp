@@ -45,14 +45,21 @@ void CardLogic::showGiven()
     const CardEntry* entry = asked < count ? &m_given[std::size_t(asked)] : m_test.skipped(asked - count + 1);
     if (!entry)
         entry = &m_given.back();
-    m_screen.digit0 = writeNumber(entry->first);
-    m_screen.digit1 = writeNumber(entry->second);
-    m_screen.digitsVisible = true;
-    m_screen.sign = entry->sign;
-    m_screen.signVisible = entry->sign != "/";
-    m_screen.divideSignVisible = entry->sign == "/";
+    showEntry(*entry);
     m_screen.answer.clear();
     requestAnswerFocus();
+}
+
+// The labels may have been hidden by Return, and a queued problem may come from a test of
+// another type: its own sign decides label or picture.
+void CardLogic::showEntry(const CardEntry& entry)
+{
+    m_screen.digit0 = writeNumber(entry.first);
+    m_screen.digit1 = writeNumber(entry.second);
+    m_screen.digitsVisible = true;
+    m_screen.sign = entry.sign;
+    m_screen.signVisible = entry.sign != "/";
+    m_screen.divideSignVisible = entry.sign == "/";
 }
 
 progress::ProblemRecord CardLogic::problemOnShow(bool right, bool skipped, bool retry) const
@@ -380,14 +387,7 @@ void CardLogic::tryagainClick()
     m_screen.answer.clear();
     m_screen.answerBackground = card_colour::white;
     ++m_test.iwrongprob;
-    m_screen.digit0 = writeNumber(entry->first);
-    m_screen.digit1 = writeNumber(entry->second);
-    // The labels may have been hidden by Return; the queue may hold a problem from a test
-    // of another type, so its own sign decides label or picture.
-    m_screen.digitsVisible = true;
-    m_screen.sign = entry->sign;
-    m_screen.signVisible = entry->sign != "/";
-    m_screen.divideSignVisible = entry->sign == "/";
+    showEntry(*entry);
     showFace(CardFace::Thinking);
     requestAnswerFocus();
     noteShown();

@@ -56,6 +56,7 @@ private:
     void requestAnswerFocus() { ++m_screen.answerFocusRequests; }
     void setAnswer(std::string text);
     void showGiven();
+    void showEntry(const CardEntry& entry);
 
     // Recording: what the test asked and how each answer went, handed to the shell at the end.
     void beginRecord();
