@@ -33,7 +33,7 @@ public:
         QString name;
         QString database;
         QString user;
-        QString password; // empty: no .pgpass line (the superuser needs none)
+        QString password{}; // empty: no .pgpass line (the superuser needs none)
         // TCP only: the host name the client connects to and, under TLS, verifies the
         // certificate against (hostaddr stays 127.0.0.1). Empty: the Unix socket.
         QString host{};

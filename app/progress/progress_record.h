@@ -40,7 +40,11 @@ struct ProblemRecord {
 };
 
 struct TestRecord {
+    // Unique to this record wherever it is sent (a random UUID given when it is made), so a
+    // record sent twice is stored once; empty for records made before there were any.
+    std::string uid;
     std::string profile;
+    std::string className; // the pupil's class when it was made; empty at home
     Drill drill = Drill::Cards;
     Outcome outcome = Outcome::Finished;
     std::int64_t startedMs = 0; // wall clock, milliseconds since 1970 (UTC)

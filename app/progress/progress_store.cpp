@@ -37,14 +37,25 @@ QStringList migrationStep(int toVersion, const QString& identity)
             QStringLiteral("CREATE INDEX tests_by_end ON tests (ended_ms)"),
             QStringLiteral("CREATE INDEX tests_by_profile ON tests (profile, ended_ms)"),
         };
+    case 2:
+        // Records made before have no uid: NULLs never clash in a unique index.
+        return {
+            QStringLiteral("ALTER TABLE tests ADD COLUMN uid TEXT"),
+            QStringLiteral("ALTER TABLE tests ADD COLUMN class_name TEXT NOT NULL DEFAULT ''"),
+            QStringLiteral("CREATE UNIQUE INDEX tests_by_uid ON tests (uid)"),
+            QStringLiteral("CREATE INDEX tests_by_class ON tests (class_name, ended_ms)"),
+            QStringLiteral("CREATE TABLE classes (name TEXT NOT NULL PRIMARY KEY)"),
+            QStringLiteral("CREATE TABLE pupils (class_name TEXT NOT NULL REFERENCES classes (name) ON UPDATE CASCADE, "
+                           "name TEXT NOT NULL, PRIMARY KEY (class_name, name))"),
+        };
     default: return {};
     }
 }
 
-const QString kTestColumns =
-    QStringLiteral("profile, drill, outcome, started_ms, ended_ms, test_type, min_operand, max_operand, problem_count, timed, "
-                   "time_limit, emphasis, emphasis_every, num_right, num_tries, num_skipped, num_missed, elapsed_seconds, "
-                   "hardest_facts");
+const QString kTestColumns = QStringLiteral(
+    "uid, class_name, profile, drill, outcome, started_ms, ended_ms, test_type, min_operand, max_operand, problem_count, timed, "
+    "time_limit, emphasis, emphasis_every, num_right, num_tries, num_skipped, num_missed, elapsed_seconds, "
+    "hardest_facts");
 const QString kProblemColumns = QStringLiteral("first_operand, second_operand, sign, answer, is_right, skipped, retry, seconds");
 
 QString placeholders(int n)
@@ -56,12 +67,15 @@ QString placeholders(int n)
 }
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
+// An empty uid is stored as NULL: records without one never clash.
+QVariant uidValue(const std::string& uid) { return uid.empty() ? QVariant(QMetaType::fromType<QString>()) : QVariant(qs(uid)); }
 std::string ss(const QVariant& value) { return value.toString().toStdString(); }
 
 } // namespace
 
 struct ProgressStore::Prepared {
-    QSqlQuery begin, insertTest, insertProblem, commit, rollback;
+    // Transaction control is never prepared: PostgreSQL prepares only queries and changes.
+    QSqlQuery control, insertTest, insertProblem;
 };
 
 ProgressStore::ProgressStore(std::unique_ptr<StoreDialect> dialect, QString location)
@@ -73,6 +87,11 @@ ProgressStore::ProgressStore(std::unique_ptr<StoreDialect> dialect, QString loca
 }
 
 ProgressStore::~ProgressStore() { close(); }
+
+QStringList ProgressStore::schemaStep(int toVersion, const StoreDialect& dialect)
+{
+    return migrationStep(toVersion, dialect.identityColumn());
+}
 
 QString ProgressStore::defaultLocation()
 {
@@ -130,7 +149,7 @@ bool ProgressStore::openOnce(bool fullCheck, bool* damaged)
     }
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(m_dialect->driver(), m_connection);
-        db.setDatabaseName(m_location);
+        m_dialect->aim(db, m_location);
         if (!db.isValid()) {
             fail(QStringLiteral("no database driver"), m_dialect->driver());
             return false;
@@ -163,6 +182,23 @@ bool ProgressStore::migrate(bool* damaged)
 {
     QSqlDatabase db = database();
     QSqlQuery query(db);
+    if (!m_dialect->migratesOnOpen()) {
+        bool ok = false;
+        const int version = m_dialect->schemaVersion(db, &ok);
+        if (!ok) {
+            fail(QStringLiteral("cannot read the version of the school database"), db.lastError().text());
+            return false;
+        }
+        if (version != kSchemaVersion) {
+            fail(QStringLiteral("the school database has version %1 of the schema and this Zorvix needs version %2; "
+                                "its administrator runs zorvix --school-setup")
+                     .arg(version)
+                     .arg(kSchemaVersion),
+                 QString());
+            return false;
+        }
+        return true;
+    }
     if (!query.exec(m_dialect->beginWrite())) {
         fail(QStringLiteral("cannot set up the progress file"), query.lastError().text());
         *damaged = m_dialect->isDamage(query.lastError());
@@ -203,34 +239,29 @@ bool ProgressStore::write(const TestRecord& r)
     QSqlDatabase db = database();
     if (!m_prepared) {
         auto p = std::make_unique<Prepared>();
-        p->begin = QSqlQuery(db);
+        p->control = QSqlQuery(db);
         p->insertTest = QSqlQuery(db);
         p->insertProblem = QSqlQuery(db);
-        p->commit = QSqlQuery(db);
-        p->rollback = QSqlQuery(db);
-        if (!p->begin.prepare(m_dialect->beginWrite()) ||
-            !p->insertTest.prepare(
-                QStringLiteral("INSERT INTO tests (%1) VALUES (%2) RETURNING id").arg(kTestColumns, placeholders(19))) ||
-            !p->insertProblem.prepare(
-                QStringLiteral("INSERT INTO problems (test_id, seq, %1) VALUES (%2)").arg(kProblemColumns, placeholders(10))) ||
-            !p->commit.prepare(QStringLiteral("COMMIT")) || !p->rollback.prepare(QStringLiteral("ROLLBACK"))) {
-            fail(QStringLiteral("cannot write progress"), db.lastError().text());
-            return false;
-        }
+        if (!p->insertTest.prepare(QStringLiteral("INSERT INTO tests (%1) VALUES (%2) ON CONFLICT (uid) DO NOTHING RETURNING id")
+                                       .arg(kTestColumns, placeholders(21))))
+            return failWrite(p->insertTest.lastError());
+        if (!p->insertProblem.prepare(
+                QStringLiteral("INSERT INTO problems (test_id, seq, %1) VALUES (%2)").arg(kProblemColumns, placeholders(10))))
+            return failWrite(p->insertProblem.lastError());
         m_prepared = std::move(p);
     }
     Prepared& p = *m_prepared;
-    if (!p.begin.exec()) {
-        fail(QStringLiteral("cannot write progress"), p.begin.lastError().text());
-        return false;
-    }
+    if (!p.control.exec(m_dialect->beginWrite()))
+        return failWrite(p.control.lastError());
     auto abandon = [&](const QSqlQuery& failed) {
-        fail(QStringLiteral("cannot write progress"), failed.lastError().text());
+        const QSqlError error = failed.lastError();
         p.insertTest.finish();
-        p.rollback.exec();
-        return false;
+        p.control.exec(QStringLiteral("ROLLBACK"));
+        return failWrite(error);
     };
-    const QVariant values[] = {qs(r.profile),
+    const QVariant values[] = {uidValue(r.uid),
+                               qs(r.className),
+                               qs(r.profile),
                                int(r.drill),
                                int(r.outcome),
                                qlonglong(r.startedMs),
@@ -249,10 +280,17 @@ bool ProgressStore::write(const TestRecord& r)
                                r.missed,
                                r.elapsedSeconds,
                                int(r.hardestFacts)};
-    for (int i = 0; i < 19; ++i)
+    for (int i = 0; i < 21; ++i)
         p.insertTest.bindValue(i, values[i]);
-    if (!p.insertTest.exec() || !p.insertTest.next())
+    if (!p.insertTest.exec())
         return abandon(p.insertTest);
+    if (!p.insertTest.next()) {
+        // Its uid is stored: this record arrived before.
+        p.insertTest.finish();
+        if (!p.control.exec(QStringLiteral("ROLLBACK")))
+            return failWrite(p.control.lastError());
+        return true;
+    }
     const qlonglong id = p.insertTest.value(0).toLongLong();
     p.insertTest.finish();
     int seq = 0;
@@ -272,9 +310,21 @@ bool ProgressStore::write(const TestRecord& r)
         if (!p.insertProblem.exec())
             return abandon(p.insertProblem);
     }
-    if (!p.commit.exec())
-        return abandon(p.commit);
+    if (!p.control.exec(QStringLiteral("COMMIT")))
+        return abandon(p.control);
     return true;
+}
+
+bool ProgressStore::failWrite(const QSqlError& error)
+{
+    fail(QStringLiteral("cannot write progress"), error.text());
+    // A dead connection never comes back: the next write opens a new one.
+    if (m_dialect->isConnectionLost(error)) {
+        const QString why = m_error;
+        close();
+        m_error = why;
+    }
+    return false;
 }
 
 QString ProgressStore::filterSql(const RecordFilter& filter, const QString& tests) const
@@ -282,6 +332,8 @@ QString ProgressStore::filterSql(const RecordFilter& filter, const QString& test
     QString sql = QStringLiteral(" WHERE %1.ended_ms >= ? AND %1.ended_ms < ?").arg(tests);
     if (filter.profile)
         sql += QStringLiteral(" AND %1.profile = ?").arg(tests);
+    if (filter.className)
+        sql += QStringLiteral(" AND %1.class_name = ?").arg(tests);
     return sql;
 }
 
@@ -290,8 +342,11 @@ void bindFilter(QSqlQuery& query, const RecordFilter& filter, int from = 0)
 {
     query.bindValue(from, qlonglong(filter.sinceMs));
     query.bindValue(from + 1, qlonglong(filter.beforeMs));
+    int next = from + 2;
     if (filter.profile)
-        query.bindValue(from + 2, qs(*filter.profile));
+        query.bindValue(next++, qs(*filter.profile));
+    if (filter.className)
+        query.bindValue(next, qs(*filter.className));
 }
 } // namespace
 
@@ -310,26 +365,30 @@ std::vector<TestRecord> ProgressStore::records(const RecordFilter& filter, bool 
     std::unordered_map<qlonglong, std::size_t> byId;
     while (query.next()) {
         TestRecord r;
-        r.profile = ss(query.value(1));
-        r.drill = Drill(query.value(2).toInt());
-        r.outcome = Outcome(query.value(3).toInt());
-        r.startedMs = query.value(4).toLongLong();
-        r.endedMs = query.value(5).toLongLong();
-        r.testType = query.value(6).toInt();
-        r.minOperand = query.value(7).toInt();
-        r.maxOperand = query.value(8).toInt();
-        r.problemCount = query.value(9).toInt();
-        r.timed = query.value(10).toInt() != 0;
-        r.timeLimitMinutes = query.value(11).toInt();
-        if (!query.value(12).isNull())
-            r.emphasis = query.value(12).toDouble();
-        r.emphasisEveryProblem = query.value(13).toInt() != 0;
-        r.right = query.value(14).toInt();
-        r.tries = query.value(15).toInt();
-        r.skipped = query.value(16).toInt();
-        r.missed = query.value(17).toInt();
-        r.elapsedSeconds = query.value(18).toDouble();
-        r.hardestFacts = query.value(19).toInt() != 0;
+        // After id, uid and class: the columns in the order of the record.
+        const auto column = [&](int n) { return query.value(n + 2); };
+        r.uid = ss(query.value(1));
+        r.className = ss(query.value(2));
+        r.profile = ss(column(1));
+        r.drill = Drill(column(2).toInt());
+        r.outcome = Outcome(column(3).toInt());
+        r.startedMs = column(4).toLongLong();
+        r.endedMs = column(5).toLongLong();
+        r.testType = column(6).toInt();
+        r.minOperand = column(7).toInt();
+        r.maxOperand = column(8).toInt();
+        r.problemCount = column(9).toInt();
+        r.timed = column(10).toInt() != 0;
+        r.timeLimitMinutes = column(11).toInt();
+        if (!column(12).isNull())
+            r.emphasis = column(12).toDouble();
+        r.emphasisEveryProblem = column(13).toInt() != 0;
+        r.right = column(14).toInt();
+        r.tries = column(15).toInt();
+        r.skipped = column(16).toInt();
+        r.missed = column(17).toInt();
+        r.elapsedSeconds = column(18).toDouble();
+        r.hardestFacts = column(19).toInt() != 0;
         byId.emplace(query.value(0).toLongLong(), out.size());
         out.push_back(std::move(r));
     }
@@ -401,25 +460,50 @@ std::size_t ProgressStore::testCount(const RecordFilter& filter) const
     return std::size_t(query.value(0).toLongLong());
 }
 
-bool ProgressStore::forget(const std::optional<std::string>& profile)
+bool ProgressStore::forget(const std::optional<std::string>& profile, const std::optional<std::string>& className)
 {
     if (!m_open && !open())
         return false;
     QSqlDatabase db = database();
+    const QString call = m_dialect->forgetPupilCall();
+    if (!call.isEmpty()) {
+        // The server forgets through its own function, the teacher's alone; nobody deletes
+        // records directly.
+        if (!profile) {
+            fail(QStringLiteral("cannot forget progress"), QStringLiteral("a school forgets one pupil at a time"));
+            return false;
+        }
+        QSqlQuery query(db);
+        query.prepare(call);
+        query.bindValue(0, className ? QVariant(qs(*className)) : QVariant(QMetaType::fromType<QString>()));
+        query.bindValue(1, qs(*profile));
+        if (!query.exec()) {
+            fail(QStringLiteral("cannot forget progress"), query.lastError().text());
+            if (m_dialect->isConnectionLost(query.lastError()))
+                close();
+            return false;
+        }
+        return true;
+    }
     QSqlQuery query(db);
     if (!query.exec(m_dialect->beginWrite())) {
         fail(QStringLiteral("cannot forget progress"), query.lastError().text());
         return false;
     }
     // Problems first: foreign keys may be off on a connection that did not ask for them.
-    const QString which = profile ? QStringLiteral(" WHERE profile = ?") : QString();
+    QString which = profile ? QStringLiteral(" WHERE profile = ?") : QString();
+    if (profile && className)
+        which += QStringLiteral(" AND class_name = ?");
     QSqlQuery problems(db);
     problems.prepare(QStringLiteral("DELETE FROM problems WHERE test_id IN (SELECT id FROM tests%1)").arg(which));
     QSqlQuery tests(db);
     tests.prepare(QStringLiteral("DELETE FROM tests%1").arg(which));
     if (profile) {
-        problems.bindValue(0, qs(*profile));
-        tests.bindValue(0, qs(*profile));
+        for (QSqlQuery* q : {&problems, &tests}) {
+            q->bindValue(0, qs(*profile));
+            if (className)
+                q->bindValue(1, qs(*className));
+        }
     }
     if (!problems.exec() || !tests.exec() || !query.exec(QStringLiteral("COMMIT"))) {
         fail(QStringLiteral("cannot forget progress"), db.lastError().text());
@@ -442,6 +526,42 @@ bool ProgressStore::renameProfile(const std::string& from, const std::string& to
         return false;
     }
     return true;
+}
+
+std::vector<std::string> ProgressStore::strings(const QString& sql, const std::vector<QString>& values) const
+{
+    std::vector<std::string> out;
+    if (!m_open)
+        return out;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(sql);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        query.bindValue(int(i), values[i]);
+    if (!query.exec())
+        return out;
+    while (query.next())
+        out.push_back(ss(query.value(0)));
+    return out;
+}
+
+std::vector<std::string> ProgressStore::classes() const
+{
+    return strings(QStringLiteral("SELECT name FROM classes ORDER BY name"), {});
+}
+
+std::vector<std::string> ProgressStore::pupils(const std::string& className) const
+{
+    return strings(QStringLiteral("SELECT name FROM pupils WHERE class_name = ? ORDER BY name"), {qs(className)});
+}
+
+bool ProgressStore::isTeacher() const
+{
+    const QString sql = m_dialect->teacherQuery();
+    if (!m_open || sql.isEmpty())
+        return false;
+    QSqlQuery query(database());
+    return query.exec(sql) && query.next() && query.value(0).toBool();
 }
 
 } // namespace zorvix::progress

@@ -39,6 +39,7 @@ bool run(QSqlDatabase& db, const QString& sql, QString* why, QVariant* value = n
 class SqliteDialect final : public StoreDialect {
 public:
     QString driver() const override { return QStringLiteral("QSQLITE"); }
+    void aim(QSqlDatabase& db, const QString& location) const override { db.setDatabaseName(location); }
 
     bool preparePlace(const QString& location, QString* why) const override
     {
@@ -121,6 +122,11 @@ public:
         *movedTo = target;
         return true;
     }
+
+    bool isConnectionLost(const QSqlError&) const override { return false; }
+    bool migratesOnOpen() const override { return true; }
+    QString forgetPupilCall() const override { return {}; }
+    QString teacherQuery() const override { return {}; }
 };
 
 } // namespace

@@ -1,7 +1,9 @@
-// The store against a real SQLite file: records read back as written, kills and races lose
-// nothing, and a damaged, locked or impossible file never stops recording for good.
+// The store against a real SQLite file and a real PostgreSQL server: records read back as
+// written on both, kills and races lose nothing, and a damaged, locked or impossible file never
+// stops recording for good.
 #include "progress/progress_recorder.h"
 #include "progress/progress_store.h"
+#include "school_server.h"
 #include "store_children.h"
 
 #include <QCoreApplication>
@@ -10,6 +12,7 @@
 #include <QProcess>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QThread>
@@ -22,6 +25,7 @@
 
 using namespace zorvix::progress;
 using zorvix::progress::testing::numberedRecord;
+using zorvix::progress::testing::SchoolDatabase;
 
 namespace {
 
@@ -69,6 +73,38 @@ protected:
     void SetUp() override { ASSERT_TRUE(dir.isValid()); }
     QString file(const char* name = "progress.sqlite") const { return dir.filePath(QString::fromLatin1(name)); }
     QTemporaryDir dir;
+};
+
+// ---- the same tests on both engines ----
+
+enum class Backend { Sqlite, Postgres };
+
+std::string backendName(Backend backend) { return backend == Backend::Sqlite ? "sqlite" : "postgres"; }
+
+// A home's SQLite file, or a fresh school database on the test server, used as a pupil.
+class BothEngines : public StoreTest {
+protected:
+    void useBackend(Backend backend)
+    {
+        m_backend = backend;
+        if (backend == Backend::Postgres) {
+            QString why;
+            if (!zorvix::progress::testing::freshSchool(&school, &why)) {
+                if (!zorvix::progress::testing::schoolServer(&why))
+                    GTEST_SKIP() << "no PostgreSQL server: " << why.toStdString();
+                FAIL() << why.toStdString();
+            }
+        }
+    }
+    std::unique_ptr<ProgressStore> store() const
+    {
+        return m_backend == Backend::Sqlite ? sqliteStore(file())
+                                            : std::make_unique<ProgressStore>(makePostgresDialect(), school.pupil);
+    }
+    SchoolDatabase school;
+
+private:
+    Backend m_backend = Backend::Sqlite;
 };
 
 // ---- record, reopen, read back ----
@@ -148,20 +184,35 @@ std::vector<RoundTripCase> roundTripCases()
     printed.problemCount = 40;
     printed.timed = false;
     cases.push_back({"printedPageNoProblemsOddProfile", printed});
+
+    TestRecord school = base(Drill::Cards, Outcome::Retried, 0);
+    school.uid = "0b9f6a3e-5c1d-4e2f-8a7b-9c0d1e2f3a4b";
+    school.className = "4b \"Blue\"; -- \\ 🦊";
+    school.profile = std::string(10000, 'x') + "🦊'";
+    school.elapsedSeconds = 0.1 + 0.2;
+    school.problems = {problem(0.1, 1e-300, "+", "😀", true, 1.0 / 3)};
+    cases.push_back({"schoolRecordWithUidClassAndOddValues", school});
     return cases;
 }
 
-class RoundTrip : public StoreTest, public ::testing::WithParamInterface<RoundTripCase> {};
+class RoundTrip : public BothEngines, public ::testing::WithParamInterface<std::tuple<RoundTripCase, Backend>> {
+protected:
+    void SetUp() override
+    {
+        BothEngines::SetUp();
+        useBackend(std::get<1>(GetParam()));
+    }
+};
 
 TEST_P(RoundTrip, readsBackFieldForField)
 {
-    const TestRecord& written = GetParam().record;
+    const TestRecord& written = std::get<0>(GetParam()).record;
     {
-        auto store = sqliteStore(file());
-        ASSERT_TRUE(store->open(true)) << qPrintable(store->error());
-        ASSERT_TRUE(store->write(written)) << qPrintable(store->error());
+        auto first = store();
+        ASSERT_TRUE(first->open(true)) << qPrintable(first->error());
+        ASSERT_TRUE(first->write(written)) << qPrintable(first->error());
     }
-    auto reopened = sqliteStore(file());
+    auto reopened = store();
     ASSERT_TRUE(reopened->open(true)) << qPrintable(reopened->error());
     const std::vector<TestRecord> read = reopened->records({}, true);
     ASSERT_EQ(read.size(), 1u);
@@ -169,39 +220,82 @@ TEST_P(RoundTrip, readsBackFieldForField)
     EXPECT_EQ(reopened->movedAside(), QString());
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, RoundTrip, ::testing::ValuesIn(roundTripCases()),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Records, RoundTrip,
+                         ::testing::Combine(::testing::ValuesIn(roundTripCases()),
+                                            ::testing::Values(Backend::Sqlite, Backend::Postgres)),
+                         [](const auto& info) {
+                             return std::string(std::get<0>(info.param).name) + "_" + backendName(std::get<1>(info.param));
+                         });
 
-TEST_F(StoreTest, filtersByChildAndPeriodAndKeepsOrderOfEnding)
+class OnEngine : public BothEngines, public ::testing::WithParamInterface<Backend> {
+protected:
+    void SetUp() override
+    {
+        BothEngines::SetUp();
+        useBackend(GetParam());
+    }
+};
+
+TEST_P(OnEngine, filtersByChildClassAndPeriodAndKeepsOrderOfEnding)
 {
-    auto store = sqliteStore(file());
-    ASSERT_TRUE(store->open());
-    for (int n : {3, 1, 2}) {
+    auto store = this->store();
+    ASSERT_TRUE(store->open()) << qPrintable(store->error());
+    for (int n : {3, 1, 2, 4}) {
         TestRecord r = numberedRecord(n == 2 ? "Ann" : "Ben", n);
         r.endedMs = 1000 * n;
-        ASSERT_TRUE(store->write(r));
+        r.className = n == 4 ? "4b" : "3a";
+        ASSERT_TRUE(store->write(r)) << qPrintable(store->error());
     }
     RecordFilter ben;
     ben.profile = "Ben";
     const auto bens = store->records(ben, false);
-    ASSERT_EQ(bens.size(), 2u);
+    ASSERT_EQ(bens.size(), 3u);
     EXPECT_EQ(bens[0].endedMs, 1000);
     EXPECT_EQ(bens[1].endedMs, 3000);
     EXPECT_TRUE(bens[0].problems.empty());
     RecordFilter recent;
     recent.sinceMs = 2000;
-    EXPECT_EQ(store->testCount(recent), 2u);
-    EXPECT_TRUE(store->forget(std::string("Ben")));
-    EXPECT_EQ(store->testCount({}), 1u);
-    EXPECT_TRUE(store->renameProfile("Ann", "Anna"));
-    EXPECT_EQ(store->records({}, true).at(0).profile, "Anna");
-    EXPECT_EQ(store->records({}, true).at(0).problems.size(), 30u);
+    EXPECT_EQ(store->testCount(recent), 3u);
+    RecordFilter benIn3a = ben;
+    benIn3a.className = "3a";
+    EXPECT_EQ(store->testCount(benIn3a), 2u);
+    RecordFilter class4b;
+    class4b.className = "4b";
+    const auto fourB = store->records(class4b, true);
+    ASSERT_EQ(fourB.size(), 1u);
+    EXPECT_EQ(fourB[0].endedMs, 4000);
+    EXPECT_EQ(fourB[0].problems.size(), 30u);
 }
 
-TEST_F(StoreTest, hardestFactsCountWrongAnswersNotSkipsNorPrintedPages)
+TEST_P(OnEngine, aRecordSentAgainIsStoredOnce)
 {
-    auto store = sqliteStore(file());
-    ASSERT_TRUE(store->open());
+    auto store = this->store();
+    ASSERT_TRUE(store->open()) << qPrintable(store->error());
+    TestRecord r = numberedRecord("Ann", 1);
+    r.uid = "6f1c0a52-0b7e-4d8a-9d43-1e2f3a4b5c6d";
+    ASSERT_TRUE(store->write(r)) << qPrintable(store->error());
+    TestRecord resent = r;
+    resent.right = 0; // whatever it says the second time, the first one stands
+    EXPECT_TRUE(store->write(resent)) << qPrintable(store->error());
+    // Records without a uid (made before there were any) never clash with each other.
+    TestRecord older = numberedRecord("Ann", 2);
+    ASSERT_TRUE(store->write(older));
+    ASSERT_TRUE(store->write(older));
+    const auto records = store->records({}, true);
+    ASSERT_EQ(records.size(), 3u);
+    EXPECT_EQ(records[0], r);
+    EXPECT_EQ(records[1].uid, "");
+    EXPECT_EQ(records[2].uid, "");
+    std::size_t problems = 0;
+    for (const TestRecord& each : records)
+        problems += each.problems.size();
+    EXPECT_EQ(problems, 90u);
+}
+
+TEST_P(OnEngine, hardestFactsCountWrongAnswersNotSkipsNorPrintedPages)
+{
+    auto store = this->store();
+    ASSERT_TRUE(store->open()) << qPrintable(store->error());
     TestRecord cards = base(Drill::Cards, Outcome::Finished, 3);
     cards.endedMs = 5000;
     cards.problems = {problem(7, 8, "x", "54", false, 1), problem(7, 8, "x", "55", false, 1), problem(6, 7, "x", "41", false, 1),
@@ -216,6 +310,28 @@ TEST_F(StoreTest, hardestFactsCountWrongAnswersNotSkipsNorPrintedPages)
     const std::vector<FactCount> expected = {{Fact{7, 8, "x"}, 2}, {Fact{3, 4, "x"}, 1}, {Fact{6, 7, "x"}, 1}};
     EXPECT_EQ(store->hardestFacts({}, 20), expected);
     EXPECT_EQ(store->hardestFacts({}, 1).size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Engines, OnEngine, ::testing::Values(Backend::Sqlite, Backend::Postgres),
+                         [](const auto& info) { return backendName(info.param); });
+
+TEST_F(StoreTest, forgetsAndRenamesAtHome)
+{
+    auto store = sqliteStore(file());
+    ASSERT_TRUE(store->open());
+    for (int n : {3, 1, 2}) {
+        TestRecord r = numberedRecord(n == 2 ? "Ann" : "Ben", n);
+        r.endedMs = 1000 * n;
+        r.className = n == 3 ? "4b" : "";
+        ASSERT_TRUE(store->write(r));
+    }
+    EXPECT_TRUE(store->forget(std::string("Ben"), std::string("4b")));
+    EXPECT_EQ(store->testCount({}), 2u);
+    EXPECT_TRUE(store->forget(std::string("Ben")));
+    EXPECT_EQ(store->testCount({}), 1u);
+    EXPECT_TRUE(store->renameProfile("Ann", "Anna"));
+    EXPECT_EQ(store->records({}, true).at(0).profile, "Anna");
+    EXPECT_EQ(store->records({}, true).at(0).problems.size(), 30u);
 }
 
 // ---- schema versions ----
@@ -249,6 +365,41 @@ TEST_F(StoreTest, emptyFileOfVersionZeroGetsTheSchema)
     QSqlDatabase db = store->database();
     EXPECT_EQ(makeSqliteDialect()->schemaVersion(db, &ok), ProgressStore::kSchemaVersion);
     EXPECT_TRUE(ok);
+}
+
+TEST_F(StoreTest, aFileOfTheFirstVersionIsMigratedWithItsRecordsKept)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("first"));
+        db.setDatabaseName(file());
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        for (const QString& sql : ProgressStore::schemaStep(1, *makeSqliteDialect()))
+            ASSERT_TRUE(query.exec(sql)) << qPrintable(query.lastError().text());
+        ASSERT_TRUE(query.exec(QStringLiteral(
+            "INSERT INTO tests VALUES (7, 'Ann', 1, 0, 100, 200, 3, 0, 9, 1, 0, 0, NULL, 0, 1, 1, 0, 0, 2.5, 0)")));
+        ASSERT_TRUE(query.exec(QStringLiteral("INSERT INTO problems VALUES (7, 1, 3, 4, 'x', '12', 1, 0, 0, 2.5)")));
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("first"));
+    auto store = sqliteStore(file());
+    ASSERT_TRUE(store->open(true)) << qPrintable(store->error());
+    const auto kept = store->records({}, true);
+    ASSERT_EQ(kept.size(), 1u);
+    EXPECT_EQ(kept[0].profile, "Ann");
+    EXPECT_EQ(kept[0].uid, "");
+    EXPECT_EQ(kept[0].className, "");
+    ASSERT_EQ(kept[0].problems.size(), 1u);
+    EXPECT_EQ(kept[0].problems[0].answer, "12");
+    TestRecord added = numberedRecord("Ann", 2);
+    added.uid = "uid-2";
+    ASSERT_TRUE(store->write(added)) << qPrintable(store->error());
+    ASSERT_TRUE(store->write(added));
+    EXPECT_EQ(store->testCount({}), 2u);
+    bool ok = false;
+    QSqlDatabase db = store->database();
+    EXPECT_EQ(makeSqliteDialect()->schemaVersion(db, &ok), ProgressStore::kSchemaVersion);
 }
 
 // ---- damage ----

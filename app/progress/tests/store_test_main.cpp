@@ -1,3 +1,4 @@
+#include "school_server.h"
 #include "store_children.h"
 
 #include <QCoreApplication>
@@ -10,5 +11,7 @@ int main(int argc, char** argv)
     if (child >= 0)
         return child;
     ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    zorvix::progress::testing::stopSchoolServer();
+    return result;
 }
