@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
-        <translation>Das Fortschrittsfenster konnte nicht geladen werden. Die Übungen laufen wie bisher und zeichnen weiterhin jeden Test auf.</translation>
+        <translation>Das Fortschrittsfenster konnte nicht geladen werden. Die Übungen laufen wie bisher und werden weiterhin alle gespeichert.</translation>
     </message>
 </context>
 <context>

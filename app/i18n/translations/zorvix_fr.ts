@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
-        <translation>La fenêtre des progrès n'a pas pu être chargée. Les exercices fonctionnent comme avant et enregistrent toujours chaque test.</translation>
+        <translation>La fenêtre des progrès n'a pas pu être chargée. Les exercices fonctionnent comme avant et sont toujours tous enregistrés.</translation>
     </message>
 </context>
 <context>

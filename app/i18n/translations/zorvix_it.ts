@@ -710,7 +710,7 @@
     </message>
     <message>
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
-        <translation>Non è stato possibile caricare la finestra dei progressi. Gli esercizi funzionano come prima e registrano ancora ogni test.</translation>
+        <translation>Non è stato possibile caricare la finestra dei progressi. Gli esercizi funzionano come prima e ogni prova viene ancora salvata.</translation>
     </message>
 </context>
 <context>
