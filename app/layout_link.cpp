@@ -1,5 +1,7 @@
 #include "layout_link.h"
 
+#include "common/qt/caption_fit.h"
+
 #include <kelvaneuc/component.h>
 
 #include <QCoreApplication>
@@ -105,6 +107,7 @@ void attachLayoutControl(QWidget& window)
     }
     // The window owns its control for as long as it lives.
     QObject::connect(&window, &QObject::destroyed, [control] { control->Release(); });
+    window.setProperty(kScaledWhenShown, true);
 }
 
 } // namespace zorvix

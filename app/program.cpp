@@ -2,6 +2,7 @@
 
 #include "card/card_window.h"
 #include "common/number.h"
+#include "common/qt/svg_picture.h"
 #include "common/random_source.h"
 #include "layout_link.h"
 #include "progress/progress_record.h"
@@ -15,7 +16,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QIcon>
 
 namespace zorvix {
 
@@ -148,7 +148,7 @@ Program& startProgram()
         loadSetupResources();
         QCoreApplication::setApplicationName(QString::fromUtf8(programTitle));
         QCoreApplication::setApplicationVersion(QString::fromUtf8(versionString));
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/setup/zorvix.svg")));
+        QApplication::setWindowIcon(svgIcon(QStringLiteral(":/setup/zorvix.svg")));
         // The windows must go before the application does, whichever way main() ends.
         static const bool cleanupRegistered = [] {
             qAddPostRoutine(discardProgram);

@@ -78,6 +78,7 @@ do_contents() {
     "./$libdir/libkelvaneucp.so.1.1.0"
     "./$libdir/libkelvaneucp.so.1"
     "./$libdir/libkelvaneucp.so"
+    "./$libdir/zorvix/zorvix_progress_window.so"
     ./usr/include/kelvaneuc/kelvaneuc.h
     ./usr/include/kelvaneuc/kelvaneucwidget.h
     ./usr/include/kelvaneuc/component.h
@@ -124,6 +125,12 @@ do_contents() {
   if readelf -d "$stage/usr/bin/zorvix" "$lib" | grep -E 'RPATH|RUNPATH' | grep -q "$top"; then
     fail "installed files still search the build tree"
   fi
+  # The Progress window's module takes the program's own code from the program: everything of
+  # ours it needs must be exported by the packaged program.
+  local module="$stage/$libdir/zorvix/zorvix_progress_window.so" missing
+  missing=$(comm -23 <(nm -D --undefined-only "$module" | awk '{print $2}' | grep '^_ZN6zorvix' | sort -u) \
+                     <(nm -D --defined-only "$stage/usr/bin/zorvix" | awk '{print $3}' | sort -u))
+  [ -z "$missing" ] || fail "the program does not export what its Progress window module needs: $missing"
   grep -q '^Exec=zorvix$' "$stage/usr/share/applications/zorvix.desktop" || fail "desktop entry Exec"
   grep -q '^Icon=zorvix$' "$stage/usr/share/applications/zorvix.desktop" || fail "desktop entry Icon"
   # The unpacked program finds the unpacked library beside it, not the build tree's nor the

@@ -6,7 +6,7 @@
 #include "progress_report.h"
 #include "progress_service.h"
 #include "progress_store.h"
-#include "progress_window.h"
+#include "progress_window_loader.h"
 #include "settings/shell.h"
 
 #include <QAction>
@@ -134,7 +134,7 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
 {
     QMenu* menu = bar->addMenu(trProgress(QT_TRANSLATE_NOOP("Progress", "&Progress")));
     menu->setObjectName(QStringLiteral("mnuProgress"));
-    auto* progressWindow = new QPointer<ProgressWindow>;
+    auto* progressWindow = new QPointer<QWidget>;
     QObject::connect(menu, &QObject::destroyed, [progressWindow] { delete progressWindow; });
 
     QObject::connect(item(menu, "mnuShowProgress", QT_TRANSLATE_NOOP("Progress", "Show &Progress…")), &QAction::triggered, window,
@@ -143,10 +143,12 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
                          if (!service)
                              return;
                          if (!*progressWindow) {
-                             *progressWindow = new ProgressWindow(*service, window);
+                             *progressWindow = createProgressWindow(*service, window);
+                             if (!*progressWindow)
+                                 return;
                              (*progressWindow)->setAttribute(Qt::WA_DeleteOnClose);
                          } else {
-                             (*progressWindow)->reload();
+                             reloadProgressWindow(*progressWindow);
                          }
                          (*progressWindow)->show();
                          (*progressWindow)->raise();
@@ -205,8 +207,7 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
             QString why;
             if (!forgetAllProgress(*service, &why))
                 QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")), why);
-            if (*progressWindow)
-                (*progressWindow)->reload();
+            reloadProgressWindow(*progressWindow);
         });
     return menu;
 }

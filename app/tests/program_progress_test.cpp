@@ -6,6 +6,7 @@
 #include "progress/progress_report.h"
 #include "progress/progress_service.h"
 #include "progress/progress_store.h"
+#include "progress/progress_window_loader.h"
 #include "setup/setup_window.h"
 
 #include <QAction>
@@ -156,6 +157,78 @@ TEST_F(ProgramProgress, nothingMissedSaysSoAndOpensNothing)
     action("mnuHardestFacts")->trigger();
     EXPECT_EQ(said, QStringLiteral("Nothing was missed in the last 30 days."));
     EXPECT_EQ(program->cardWindow(), nullptr);
+}
+
+// The window comes from its module, loaded on first use; a second use brings up the same window.
+TEST_F(ProgramProgress, showProgressOpensTheWindowFromItsModule)
+{
+    missed({{7, 8, "x"}}, 1);
+    const auto progressWindows = [] {
+        QList<QWidget*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QLatin1String("frmProgress") && w->isVisible())
+                found << w;
+        return found;
+    };
+    // A module that does not load says so in a message box, which must not hold the test up.
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    answer.start(50);
+    action("mnuShowProgress")->trigger();
+    ASSERT_EQ(progressWindows().size(), 1) << qPrintable(progress::progressModuleProblem());
+    EXPECT_STREQ(progressWindows().front()->metaObject()->className(), "zorvix::progress::ProgressWindow");
+    EXPECT_TRUE(progress::progressModuleProblem().isEmpty());
+    action("mnuShowProgress")->trigger();
+    EXPECT_EQ(progressWindows().size(), 1);
+    progressWindows().front()->close();
+}
+
+// Without its module the Progress window says so, once on standard error and each time in a
+// message; the program runs on and still records.
+TEST_F(ProgramProgress, aMissingModuleIsReportedAndTheDrillRunsOn)
+{
+    progress::setProgressModuleFile(dir.filePath(QStringLiteral("no_such_module.so")));
+    QStringList said;
+    const auto answerTheMessage = [&] {
+        QTimer::singleShot(0, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                said << box->text();
+                box->accept();
+            }
+        });
+    };
+    testing::internal::CaptureStderr();
+    answerTheMessage();
+    action("mnuShowProgress")->trigger();
+    answerTheMessage();
+    action("mnuShowProgress")->trigger();
+    const std::string err = testing::internal::GetCapturedStderr();
+    progress::setProgressModuleFile(QString());
+
+    ASSERT_EQ(said.size(), 2);
+    EXPECT_TRUE(said[0].startsWith(QStringLiteral("The Progress window could not be loaded."))) << qPrintable(said[0]);
+    EXPECT_TRUE(said[0].contains(QStringLiteral("no_such_module.so"))) << qPrintable(said[0]);
+    const std::string line = "zorvix: the Progress window is not available";
+    ASSERT_NE(err.find(line), std::string::npos) << err;
+    EXPECT_EQ(err.find(line, err.find(line) + 1), std::string::npos) << err;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        EXPECT_FALSE(w->objectName() == QLatin1String("frmProgress") && w->isVisible());
+
+    program->state().settings.problemCount = 1;
+    QTest::mouseClick(program->setupWindow()->findChild<QPushButton*>(QStringLiteral("Start")), Qt::LeftButton);
+    ASSERT_NE(program->cardWindow(), nullptr);
+    EXPECT_TRUE(program->cardWindow()->isVisible());
+    QTest::mouseClick(program->cardWindow()->findChild<QPushButton*>(QStringLiteral("new_prob")), Qt::LeftButton);
+    answerRight();
+    ASSERT_TRUE(program->progress()->recorder().flush(20000));
+    progress::ProgressStore store(progress::makeSqliteDialect(), location());
+    ASSERT_TRUE(store.open());
+    EXPECT_EQ(store.records({}, false).size(), 1u);
+    if (QWidget* dialog = program->cardWindow()->findChild<QWidget*>(QStringLiteral("Dialog")))
+        dialog->close();
 }
 
 } // namespace

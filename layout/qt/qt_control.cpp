@@ -322,6 +322,15 @@ QObject* QtControl::live() const
     return m_object.data();
 }
 
+Kind QtControl::kind(const QObject* o) const
+{
+    // Working the kind out reads a property by name and walks the class list: a pass asks it
+    // for every member of every control, so it is worked out once per reference.
+    if (!m_kind)
+        m_kind = kindOf(o);
+    return *m_kind;
+}
+
 std::string QtControl::typeName() const
 {
     if (!m_object)
@@ -365,7 +374,7 @@ Value QtControl::get(std::string_view member, const Array& args)
         if (auto v = readQtProperty(o, name))
             return *v;
     const M m = memberOf(member);
-    const Kind k = kindOf(o);
+    const Kind k = kind(o);
     if (auto v = getGeometry(o, k, m))
         return *v;
     if (auto v = getText(o, k, m))
@@ -447,7 +456,7 @@ void QtControl::set(std::string_view member, const Value& value, const Array& ar
     if (args.empty() && writeQtProperty(o, name, value))
         return;
     const M m = memberOf(member);
-    const Kind k = kindOf(o);
+    const Kind k = kind(o);
     if (setGeometry(o, k, m, value) || setText(o, k, m, value) || setPicture(o, k, m, value) || setInner(o, k, m, value, args))
         return;
     switch (m) {
@@ -498,7 +507,7 @@ Value QtControl::call(std::string_view member, Array& args)
 {
     QObject* o = live();
     const M m = memberOf(member);
-    const Kind k = kindOf(o);
+    const Kind k = kind(o);
     if (auto v = callGeometry(o, k, m, args))
         return *v;
     if (auto v = callPicture(o, k, m, args))

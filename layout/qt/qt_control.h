@@ -3,6 +3,7 @@
 // members are reached by name. A Qt property or dynamic property with the member's exact name
 // wins over the built-in mapping, so a widget can add or override members by declaring them.
 #include "access/access.h"
+#include "qt_members.h"
 
 #include <kelvaneuc/value.h>
 
@@ -42,9 +43,11 @@ public:
 
 private:
     QObject* live() const; // the object, or Failure(ObjectRequired) when it is gone
+    Kind kind(const QObject* o) const;
 
     QPointer<QObject> m_object;
     const void* m_identity;
+    mutable std::optional<Kind> m_kind;
 };
 
 } // namespace kelvane::qt

@@ -56,6 +56,12 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (watched == m_window && event->type() == QEvent::Show && !m_shown) {
+            m_shown = true;
+            // No pass follows: fit at the size as built, before the first paint.
+            if (!m_window->property(kScaledWhenShown).toBool())
+                fitCaptions(m_window);
+        }
         if (watched == m_window && (event->type() == QEvent::Resize || event->type() == QEvent::Show) && !m_pending) {
             m_pending = true;
             QTimer::singleShot(0, this, [this] { refit(kPatience); });
@@ -85,7 +91,21 @@ private:
 
     QPointer<QWidget> m_window;
     bool m_pending = false;
+    bool m_shown = false;
 };
+
+// What fitCaption keeps about a control's size, taken as it stands: the window as designed.
+// Fitting itself waits for the window to show; measuring captions here would load a font at
+// every design size only for the layout control to scale it away.
+void rememberDesignSize(QWidget* control)
+{
+    const double points = control->font().pointSizeF();
+    if (points <= 0 || control->property(kFittedPoints).isValid() || !hasLetter(captionRoom(control).text))
+        return;
+    control->setProperty(kDesignPoints, points);
+    control->setProperty(kNaturalPoints, points);
+    control->setProperty(kFittedPoints, points);
+}
 
 } // namespace
 
@@ -183,7 +203,8 @@ void keepCaptionsFitted(QWidget* window)
     // the controls to the shrunk captions. Let the layout place them first.
     if (QLayout* layout = window->layout())
         layout->activate();
-    fitCaptions(window);
+    for (QWidget* control : window->findChildren<QWidget*>())
+        rememberDesignSize(control);
     window->installEventFilter(new Refitter(window));
 }
 

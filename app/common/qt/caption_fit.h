@@ -43,8 +43,13 @@ double captionFloor(const QWidget* control);
 // fitCaption for every control in the window.
 void fitCaptions(QWidget* window);
 
-// Keeps the window's captions fitted: now, and again after each resize, when the layout
-// control has scaled the fonts. A window arranged by a Qt layout is laid out first.
+// A window whose layout control rescales it as it first shows carries this property: its
+// captions are fitted after that pass only, not also at the size the window was built with.
+inline constexpr char kScaledWhenShown[] = "zorvixScaledWhenShown";
+
+// Keeps the window's captions fitted: as it first shows (after the layout control's pass when
+// one follows), and again after each resize, when the layout control has scaled the fonts. A
+// window arranged by a Qt layout is laid out first.
 void keepCaptionsFitted(QWidget* window);
 
 } // namespace zorvix

@@ -1,5 +1,6 @@
 #pragma once
-// An image control that draws an SVG resource stretched to its size.
+// An image control that draws an SVG resource stretched to its size, and an icon drawn from one.
+#include <QIcon>
 #include <QString>
 #include <QWidget>
 
@@ -21,5 +22,10 @@ private:
     QString m_resource;
     QSvgRenderer* m_renderer;
 };
+
+// An icon drawn from the SVG resource at whatever size is asked, read only when first drawn.
+// QIcon(file) would look for an icon engine plugin and an image plugin at start-up, which costs
+// more than the program's whole icon.
+QIcon svgIcon(const QString& resource);
 
 } // namespace zorvix

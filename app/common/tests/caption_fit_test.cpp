@@ -151,6 +151,45 @@ TEST(CaptionFitLayout, aLaidOutWindowFittedBeforeItShowsKeepsItsFonts)
     EXPECT_TRUE(captionFits(label, label->font()));
 }
 
+// When the fitting happens: a window the layout control rescales as it shows is fitted once,
+// after that pass, with the floor of the window as built; any other window before its first
+// paint. The pass is stood in for by halving the font before the events run.
+struct WhenCase {
+    const char* name;
+    bool scaledWhenShown;
+};
+
+class CaptionFitWhen : public ::testing::TestWithParam<WhenCase> {};
+
+TEST_P(CaptionFitWhen, fitsOnceThePassIsDoneWithTheFloorAsBuilt)
+{
+    QWidget window;
+    window.resize(300, 100);
+    if (GetParam().scaledWhenShown)
+        window.setProperty(kScaledWhenShown, true);
+    auto* button = new QPushButton(QStringLiteral("MULTIPLICATION"), &window);
+    button->setGeometry(0, 0, 60, 30);
+    button->setFont(sans(20));
+    keepCaptionsFitted(&window);
+    EXPECT_DOUBLE_EQ(button->font().pointSizeF(), 20) << "fitted while the window was built";
+
+    window.show();
+    EXPECT_EQ(button->font().pointSizeF() < 20, !GetParam().scaledWhenShown) << "fitted as it showed";
+    // The layout control's pass: every font at half size.
+    QFont half = button->font();
+    half.setPointSizeF(button->font().pointSizeF() / 2);
+    button->setFont(half);
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    EXPECT_LT(button->font().pointSizeF(), 10);
+    EXPECT_NEAR(captionFloor(button), kCaptionFloorPoints / 2, 1e-9);
+    EXPECT_TRUE(captionFits(button, button->font()) || button->font().pointSizeF() <= captionFloor(button) + 1e-9);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, CaptionFitWhen,
+                         ::testing::Values(WhenCase{"scaledByTheLayoutControl", true}, WhenCase{"leftAsBuilt", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 INSTANTIATE_TEST_SUITE_P(Controls, CaptionFit,
                          ::testing::Values(FitCase{"pushButton",
                                                    [](QWidget* p) {

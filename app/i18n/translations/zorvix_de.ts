@@ -704,6 +704,14 @@
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
+    <message>
+        <source>Show Progress</source>
+        <translation>Fortschritt anzeigen</translation>
+    </message>
+    <message>
+        <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
+        <translation>Das Fortschrittsfenster konnte nicht geladen werden. Die Übungen laufen wie bisher und werden weiterhin alle gespeichert.</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

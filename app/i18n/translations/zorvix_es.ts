@@ -704,6 +704,14 @@
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
+    <message>
+        <source>Show Progress</source>
+        <translation>Ver el progreso</translation>
+    </message>
+    <message>
+        <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
+        <translation>No se pudo cargar la ventana de progreso. Los ejercicios funcionan como antes y siguen registrando cada prueba.</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

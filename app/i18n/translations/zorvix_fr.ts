@@ -704,6 +704,14 @@
         <source>%1 to %2</source>
         <translation>%1 à %2</translation>
     </message>
+    <message>
+        <source>Show Progress</source>
+        <translation>Voir les progrès</translation>
+    </message>
+    <message>
+        <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
+        <translation>La fenêtre des progrès n'a pas pu être chargée. Les exercices fonctionnent comme avant et sont toujours tous enregistrés.</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

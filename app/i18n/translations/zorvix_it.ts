@@ -704,6 +704,14 @@
         <source>%1 to %2</source>
         <translation>da %1 a %2</translation>
     </message>
+    <message>
+        <source>Show Progress</source>
+        <translation>Mostra i progressi</translation>
+    </message>
+    <message>
+        <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
+        <translation>Non è stato possibile caricare la finestra dei progressi. Gli esercizi funzionano come prima e ogni prova viene ancora salvata.</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>

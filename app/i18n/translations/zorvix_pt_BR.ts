@@ -704,6 +704,14 @@
         <source>%1 to %2</source>
         <translation>%1 a %2</translation>
     </message>
+    <message>
+        <source>Show Progress</source>
+        <translation>Ver o progresso</translation>
+    </message>
+    <message>
+        <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
+        <translation>Não foi possível carregar a janela de progresso. Os exercícios funcionam como antes e continuam registrando cada teste.</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
