@@ -1,5 +1,7 @@
 #include "page_painter.h"
 
+#include "text_layout_cache.h"
+
 #include "common/qt/line_widget.h"
 #include "common/qt/svg_picture.h"
 #include "common/qt/twips.h"
@@ -28,9 +30,10 @@ constexpr int kBoxPadding = 4;
 // out a fill that would paint the page's own colour where nothing has been drawn yet.
 class PageCanvas {
 public:
-    PageCanvas(QPainter& painter, const QWidget& panel)
+    PageCanvas(QPainter& painter, const QWidget& panel, TextLayoutCache& texts)
         : m_painter(painter)
         , m_panel(panel)
+        , m_texts(texts)
         , m_pageColour(panel.autoFillBackground() ? panel.palette().color(QPalette::Window) : QColor())
     {
         m_drawn.resize(static_cast<std::size_t>(std::max(1, panel.height() / kBand + 1)));
@@ -54,6 +57,8 @@ public:
     }
 
     void useTextColour(const QColor& colour) { setPen(QPen(colour)); }
+
+    void text(const QRect& box, int flags, const QString& text) { m_texts.draw(m_painter, box, flags, text); }
 
     void setPen(const QPen& pen)
     {
@@ -112,6 +117,7 @@ private:
 
     QPainter& m_painter;
     const QWidget& m_panel;
+    TextLayoutCache& m_texts;
     QColor m_pageColour;
     std::vector<std::vector<QRect>> m_drawn;
     QFont m_sourceFont;
@@ -267,7 +273,7 @@ void paintLabel(PageCanvas& canvas, const QLabel& label, const QRect& box)
         return;
     canvas.useTextColour(label.palette().color(QPalette::WindowText));
     canvas.useFont(label.font());
-    canvas.painter().drawText(box.marginsRemoved(label.contentsMargins()), static_cast<int>(label.alignment()), label.text());
+    canvas.text(box.marginsRemoved(label.contentsMargins()), static_cast<int>(label.alignment()), label.text());
 }
 
 void paintAnswerBox(PageCanvas& canvas, const QLineEdit& edit, const QRect& box)
@@ -282,7 +288,7 @@ void paintAnswerBox(PageCanvas& canvas, const QLineEdit& edit, const QRect& box)
     canvas.useTextColour(edit.palette().color(QPalette::Text));
     canvas.useFont(edit.font());
     const int inset = kBoxFrame + kBoxPadding;
-    painter.drawText(box.adjusted(inset, kBoxFrame, -inset, -kBoxFrame), static_cast<int>(edit.alignment()), edit.text());
+    canvas.text(box.adjusted(inset, kBoxFrame, -inset, -kBoxFrame), static_cast<int>(edit.alignment()), edit.text());
 }
 
 void paintRule(PageCanvas& canvas, const LineWidget& line)
@@ -295,7 +301,16 @@ void paintRule(PageCanvas& canvas, const LineWidget& line)
 }
 } // namespace
 
-void paintPagePanel(QPainter& painter, const QWidget& panel)
+PagePainter::PagePainter()
+    : m_texts(std::make_unique<TextLayoutCache>())
+{
+}
+
+PagePainter::~PagePainter() = default;
+
+void paintPagePanel(QPainter& painter, const QWidget& panel) { PagePainter().paint(painter, panel); }
+
+void PagePainter::paint(QPainter& painter, const QWidget& panel)
 {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -304,7 +319,7 @@ void paintPagePanel(QPainter& painter, const QWidget& panel)
     if (panel.autoFillBackground())
         painter.fillRect(page, panel.palette().color(QPalette::Window));
     painter.setClipRect(page);
-    PageCanvas canvas(painter, panel);
+    PageCanvas canvas(painter, panel, *m_texts);
 
     // One parsed picture per resource for the run: the pictures are resources of the program.
     static QHash<QString, std::shared_ptr<PagePicture>> pictures;
