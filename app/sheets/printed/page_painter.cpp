@@ -27,7 +27,7 @@ constexpr int kBoxPadding = 4;
 
 // A page is a few hundred small drawings, and on a PDF every change of font, pen or brush and
 // every fill is written into the page. So the painter sets each only when it changes, and leaves
-// out a fill that would paint the page's own colour where nothing has been drawn yet.
+// out a fill that would paint the page's own colour where nothing but that colour lies yet.
 class PageCanvas {
 public:
     PageCanvas(QPainter& painter, const QWidget& panel, TextLayoutCache& texts)
@@ -36,7 +36,7 @@ public:
         , m_texts(texts)
         , m_pageColour(panel.autoFillBackground() ? panel.palette().color(QPalette::Window) : QColor())
     {
-        m_drawn.resize(static_cast<std::size_t>(std::max(1, panel.height() / kBand + 1)));
+        m_inked.resize(static_cast<std::size_t>(std::max(1, panel.height() / kBand + 1)));
     }
 
     QPainter& painter() { return m_painter; }
@@ -56,9 +56,16 @@ public:
         m_fontSet = true;
     }
 
-    void useTextColour(const QColor& colour) { setPen(QPen(colour)); }
+    // Text is filled with the pen's brush, whatever its width, cap or dashes: a rule's pen of the
+    // same colour draws it alike and spares the page two changes of pen per problem.
+    void useTextColour(const QColor& colour)
+    {
+        if (m_penSet && m_pen.style() != Qt::NoPen && m_pen.brush().style() == Qt::SolidPattern && m_pen.color() == colour)
+            return;
+        setPen(QPen(colour));
+    }
 
-    void text(const QRect& box, int flags, const QString& text) { m_texts.draw(m_painter, box, flags, text); }
+    void text(const QRect& box, int flags, const QString& text) { inked(m_texts.draw(m_painter, box, flags, text)); }
 
     void setPen(const QPen& pen)
     {
@@ -72,19 +79,24 @@ public:
     // Fills a box unless that would change nothing: the page's own colour where nothing lies yet.
     void fill(const QRect& box, const QColor& colour)
     {
-        if (colour == m_pageColour && colour.alpha() == 255 && !overlapsDrawn(box))
+        const bool blank = colour == m_pageColour && colour.alpha() == 255;
+        if (blank && !overlapsInk(box))
             return;
         m_painter.fillRect(box, colour);
+        if (!blank)
+            inked(box);
     }
 
-    // Whatever comes later and overlaps this box must cover it.
-    void drawn(const QRect& box)
+    // Whatever comes later and overlaps where this drawing may have left ink must cover it.
+    // Antialiasing reaches a pixel beyond the outline, at whatever resolution the page is drawn.
+    void inked(const QRectF& area)
     {
-        if (m_drawn.empty())
+        if (m_inked.empty() || area.isEmpty())
             return;
-        const auto [first, last] = bands(box);
+        const QRectF reach = area.adjusted(-1, -1, 1, 1);
+        const auto [first, last] = bands(reach);
         for (int band = first; band <= last; ++band)
-            m_drawn[static_cast<std::size_t>(band)].push_back(box);
+            m_inked[static_cast<std::size_t>(band)].push_back(reach);
     }
 
     // Drawing with state the canvas does not track (pictures, widgets): forget what was set.
@@ -95,21 +107,22 @@ public:
     }
 
 private:
-    // Boxes are kept in bands of page height, so a box is only compared with its neighbours.
+    // Areas are kept in bands of page height, so an area is only compared with its neighbours.
     static constexpr int kBand = 64;
-    std::pair<int, int> bands(const QRect& box) const
+    std::pair<int, int> bands(const QRectF& area) const
     {
-        const int last = static_cast<int>(m_drawn.size()) - 1;
-        return {std::clamp(box.top() / kBand, 0, last), std::clamp(box.bottom() / kBand, 0, last)};
+        const int last = static_cast<int>(m_inked.size()) - 1;
+        const auto band = [last](qreal y) { return static_cast<int>(std::clamp<qreal>(std::floor(y / kBand), 0, last)); };
+        return {band(area.top()), band(area.bottom())};
     }
 
-    bool overlapsDrawn(const QRect& box) const
+    bool overlapsInk(const QRectF& box) const
     {
-        if (m_drawn.empty())
+        if (m_inked.empty())
             return false;
         const auto [first, last] = bands(box);
         for (int band = first; band <= last; ++band)
-            for (const QRect& other : m_drawn[static_cast<std::size_t>(band)])
+            for (const QRectF& other : m_inked[static_cast<std::size_t>(band)])
                 if (other.intersects(box))
                     return true;
         return false;
@@ -119,7 +132,7 @@ private:
     const QWidget& m_panel;
     TextLayoutCache& m_texts;
     QColor m_pageColour;
-    std::vector<std::vector<QRect>> m_drawn;
+    std::vector<std::vector<QRectF>> m_inked;
     QFont m_sourceFont;
     bool m_fontSet = false;
     QPen m_pen;
@@ -283,6 +296,7 @@ void paintAnswerBox(PageCanvas& canvas, const QLineEdit& edit, const QRect& box)
     QPainter& painter = canvas.painter();
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(QRectF(box).adjusted(0.5, 0.5, -0.5, -0.5));
+    canvas.inked(box);
     if (edit.text().isEmpty())
         return;
     canvas.useTextColour(edit.palette().color(QPalette::Text));
@@ -296,8 +310,11 @@ void paintRule(PageCanvas& canvas, const LineWidget& line)
     QPen pen(Qt::black, line.borderWidth());
     pen.setCapStyle(Qt::FlatCap);
     canvas.setPen(pen);
-    canvas.painter().drawLine(QPointF(twipsToPixels(line.x1()), twipsToPixels(line.y1())),
-                              QPointF(twipsToPixels(line.x2()), twipsToPixels(line.y2())));
+    const QLineF rule(QPointF(twipsToPixels(line.x1()), twipsToPixels(line.y1())),
+                      QPointF(twipsToPixels(line.x2()), twipsToPixels(line.y2())));
+    canvas.painter().drawLine(rule);
+    const qreal half = pen.widthF() / 2;
+    canvas.inked(QRectF(rule.p1(), rule.p2()).normalized().adjusted(-half, -half, half, half));
 }
 } // namespace
 
@@ -346,10 +363,13 @@ void PagePainter::paint(QPainter& painter, const QWidget& panel)
                                              .scale(box.width() / loaded->size.width(), box.height() / loaded->size.height());
                 canvas.setPen(Qt::NoPen);
                 painter.setBrush(loaded->colour);
-                painter.drawPath(toBox.map(loaded->outline));
+                const QPainterPath outline = toBox.map(loaded->outline);
+                painter.drawPath(outline);
+                canvas.inked(outline.boundingRect());
             } else if (loaded->renderer->isValid()) {
                 loaded->renderer->render(&painter, QRectF(box));
                 canvas.forgetState();
+                canvas.inked(box);
             }
         } else {
             // Not a kind the page uses; the widget draws itself.
@@ -358,8 +378,8 @@ void PagePainter::paint(QPainter& painter, const QWidget& panel)
                                                  QWidget::DrawWindowBackground | QWidget::DrawChildren);
             painter.restore();
             canvas.forgetState();
+            canvas.inked(box);
         }
-        canvas.drawn(box);
     }
     painter.restore();
 }
