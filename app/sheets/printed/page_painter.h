@@ -10,9 +10,11 @@ class QWidget;
 
 namespace zorvix {
 
+class PageCanvas;
 class TextLayoutCache;
 
-// Paints pages one after another, keeping what they share (the laid-out texts) for the next.
+// Paints pages one after another, keeping what they share (the laid-out texts, the painter's
+// storage) for the next.
 class PagePainter final {
 public:
     PagePainter();
@@ -25,6 +27,7 @@ public:
 
 private:
     std::unique_ptr<TextLayoutCache> m_texts;
+    std::unique_ptr<PageCanvas> m_canvas;
 };
 
 // One page on its own.

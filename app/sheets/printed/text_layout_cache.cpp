@@ -61,7 +61,8 @@ int TextLayoutCache::size() const
     return n;
 }
 
-const TextLayoutCache::LaidOut& TextLayoutCache::laidOut(const QFont& font, Qt::LayoutDirection direction, const QString& text)
+std::shared_ptr<const TextLayoutCache::LaidOut> TextLayoutCache::laidOut(const QFont& font, Qt::LayoutDirection direction,
+                                                                         const QString& text)
 {
     auto known = std::find_if(m_fonts.begin(), m_fonts.end(),
                               [&](const FontTexts& f) { return f.direction == direction && f.font == font; });
@@ -71,7 +72,7 @@ const TextLayoutCache::LaidOut& TextLayoutCache::laidOut(const QFont& font, Qt::
     }
     auto& slot = known->texts[text];
     if (slot)
-        return *slot;
+        return slot;
     // As drawText lays out a single line: in the painter's direction, aligned left (the alignment
     // is applied when drawing), no width limit, at the top of the box.
     slot = std::make_shared<LaidOut>();
@@ -93,28 +94,30 @@ const TextLayoutCache::LaidOut& TextLayoutCache::laidOut(const QFont& font, Qt::
     slot->advance = line.horizontalAdvance();
     const QRectF glyphs = QFontMetricsF(font).boundingRect(text).translated(0, line.ascent());
     slot->ink = glyphs.united(QRectF(0, 0, std::max(slot->width, slot->advance), slot->height));
-    return *slot;
+    return slot;
 }
 
-QRectF TextLayoutCache::draw(QPainter& painter, const QRectF& box, int flags, const QString& text)
+TextLayoutCache::Placed TextLayoutCache::place(const QPainter& painter, const QRectF& box, int flags, const QString& text)
 {
+    Placed placed;
+    if (text.isEmpty())
+        return placed;
     const QFont& font = painter.font();
-    if (text.isEmpty() || painter.pen().style() == Qt::NoPen)
-        return {};
     const Qt::LayoutDirection direction = painter.layoutDirection();
     // Right to left swaps the alignment; a line of automatic direction may turn out right to
     // left, which moves it by its trailing blanks.
     const bool simpleDirection = direction == Qt::LeftToRight || (direction == Qt::LayoutDirectionAuto && !text.back().isSpace());
     if ((flags & ~kAlignmentFlags) != 0 || (flags & Qt::AlignJustify) != 0 || !simpleDirection || font.underline() ||
         font.overline() || font.strikeOut() || !plainText(text)) {
-        painter.drawText(box, flags, text);
-        return everywhere();
+        placed.ink = everywhere();
+        return placed;
     }
     if (painter.device() != m_device || size() >= kMaxTexts) {
         m_fonts.clear();
         m_device = painter.device();
     }
-    const LaidOut& t = laidOut(font, direction, text);
+    placed.laidOut = laidOut(font, direction, text);
+    const LaidOut& t = *placed.laidOut;
 
     // drawText's own placement: its bounds by the natural width, the line by its advance.
     qreal yoff = 0;
@@ -131,19 +134,37 @@ QRectF TextLayoutCache::draw(QPainter& painter, const QRectF& box, int flags, co
         boundsOff = (box.width() - t.width) / 2;
         lineOff = (box.width() - t.advance) / 2;
     }
-    const QRectF bounds(box.x() + boundsOff, box.y() + yoff, t.width, t.height);
-    const QPointF at(box.x() + lineOff, box.y() + yoff);
-    QRectF ink = t.ink.translated(at);
-    if (!box.contains(bounds)) {
+    placed.at = QPointF(box.x() + lineOff, box.y() + yoff);
+    placed.clipped = !box.contains(QRectF(box.x() + boundsOff, box.y() + yoff, t.width, t.height));
+    placed.ink = t.ink.translated(placed.at);
+    if (placed.clipped)
+        placed.ink &= box;
+    return placed;
+}
+
+void TextLayoutCache::draw(QPainter& painter, const Placed& placed, const QRectF& box, int flags, const QString& text) const
+{
+    if (!placed.laidOut) {
+        painter.drawText(box, flags, text);
+        return;
+    }
+    if (placed.clipped) {
         painter.save();
         painter.setClipRect(box, Qt::IntersectClip);
-        t.layout.lineAt(0).draw(&painter, at);
+        placed.laidOut->layout.lineAt(0).draw(&painter, placed.at);
         painter.restore();
-        ink &= box;
     } else {
-        t.layout.lineAt(0).draw(&painter, at);
+        placed.laidOut->layout.lineAt(0).draw(&painter, placed.at);
     }
-    return ink;
+}
+
+QRectF TextLayoutCache::draw(QPainter& painter, const QRectF& box, int flags, const QString& text)
+{
+    if (text.isEmpty() || painter.pen().style() == Qt::NoPen)
+        return {};
+    const Placed placed = place(painter, box, flags, text);
+    draw(painter, placed, box, flags, text);
+    return placed.ink;
 }
 
 } // namespace zorvix

@@ -24,19 +24,31 @@ public:
     TextLayoutCache(const TextLayoutCache&) = delete;
     TextLayoutCache& operator=(const TextLayoutCache&) = delete;
 
+    struct LaidOut;
+
+    // A text laid out with the painter's font and direction and placed in its box.
+    struct Placed {
+        std::shared_ptr<const LaidOut> laidOut; // none: drawText draws it
+        QPointF at;                             // where the line goes
+        bool clipped = false;                   // it overflows its box, which clips it
+        QRectF ink;                             // where its ink may lie; everywhere for drawText
+    };
+
+    // Lays out (once) and places; draw() may come later, with the same font and direction set.
+    // With wrapping flags, mnemonics, tabs or line breaks, drawText is left to do it all.
+    Placed place(const QPainter& painter, const QRectF& box, int flags, const QString& text);
+    void draw(QPainter& painter, const Placed& placed, const QRectF& box, int flags, const QString& text) const;
+
     // The same result as painter.drawText(box, flags, text) with the painter's font and pen.
-    // Returns where the text's ink may lie (empty when nothing was drawn); with wrapping flags,
-    // mnemonics, tabs or line breaks it hands the text to drawText and returns the whole box
-    // and its surroundings.
+    // Returns where the text's ink may lie (empty when nothing was drawn).
     QRectF draw(QPainter& painter, const QRectF& box, int flags, const QString& text);
 
     // Distinct texts laid out and kept.
     int size() const;
 
 private:
-    struct LaidOut;
     struct FontTexts;
-    const LaidOut& laidOut(const QFont& font, Qt::LayoutDirection direction, const QString& text);
+    std::shared_ptr<const LaidOut> laidOut(const QFont& font, Qt::LayoutDirection direction, const QString& text);
 
     // Per font and direction. Layouts hold on to their font, which is bound to the device:
     // another device starts anew.
