@@ -33,6 +33,15 @@ QLabel* makeSlotLabel(QWidget* panel, const QString& name, int index, Qt::Alignm
     return label;
 }
 
+// Page after page a slot keeps its place: moving a control to where it is still costs a
+// geometry change of the widget, some hundred of them per page.
+void place(QWidget* widget, double left, double top, double width, double height)
+{
+    const QRect box = twipsRect(left, top, width, height);
+    if (widget->geometry() != box)
+        widget->setGeometry(box);
+}
+
 void showIf(QWidget* widget, bool shown)
 {
     if (widget->isVisibleTo(widget->parentWidget()) != shown)
@@ -80,7 +89,7 @@ PagePanel::PagePanel(QWidget* parent)
 
 void PagePanel::showPage(const PrintedPageView& view)
 {
-    placeTwips(this, 0, 0, kPageWidthTwips, kPageHeightTwips);
+    place(this, 0, 0, kPageWidthTwips, kPageHeightTwips);
     for (std::size_t k = 0; k < m_slots.size() && k < view.problems.size(); ++k) {
         const PrintedSlotView& s = view.problems[k];
         const SlotPlacement& p = s.place;
@@ -101,24 +110,25 @@ void PagePanel::showPage(const PrintedPageView& view)
                     .arg(int(k) + 1)
                     .arg(first, i18n::signName(sign), second));
         }
-        placeTwips(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
+        place(c.num1, p.num1Left, p.num1Top, kOperandWidth, kOperandHeight);
         showIf(c.num1, s.operandsShown);
-        placeTwips(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
+        place(c.num2, p.num2Left, p.num2Top, kOperandWidth, kOperandHeight);
         showIf(c.num2, s.operandsShown);
-        placeTwips(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
+        place(c.sign, p.signLeft, p.signTop, kOperandWidth, kOperandHeight);
         showIf(c.sign, s.problem.signShown);
 
-        placeTwips(c.image1, p.imageLeft, p.imageTop, kDivideWidth, kDivideHeight);
+        place(c.image1, p.imageLeft, p.imageTop, kDivideWidth, kDivideHeight);
         showIf(c.image1, s.problem.divisionSymbol);
 
-        c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
+        if (c.line1->x1() != p.lineX1 || c.line1->y1() != p.lineY1 || c.line1->x2() != p.lineX2 || c.line1->y2() != p.lineY2)
+            c.line1->setEnds(p.lineX1, p.lineY1, p.lineX2, p.lineY2);
         showIf(c.line1, s.lineShown);
 
         // Setting a line edit's text lays it out again: a hidden box keeps what it had.
         const QString answer = QString::fromStdString(s.answer);
         if (s.answerShown && c.answer->text() != answer)
             c.answer->setText(answer);
-        placeTwips(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
+        place(c.answer, p.answerLeft, p.answerTop, kAnswerWidth, kAnswerHeight);
         showIf(c.answer, s.answerShown);
     }
 }

@@ -63,13 +63,14 @@ PdfOutcome writeWorksheetsPdf(const QString& path, const std::vector<std::vector
             file.errorString().isEmpty() ? trPdf(QT_TRANSLATE_NOOP("Worksheets", "cannot start the PDF")) : file.errorString();
         return outcome;
     }
+    PagePainter pagePainter;
     const int total = static_cast<int>(pages.size());
     for (int done = 0; done < total; ++done) {
         const BatchPage& page = pages[static_cast<std::size_t>(done)];
         if (done > 0)
             writer.newPage();
         panel.showPage(printedPage(sheets[static_cast<std::size_t>(page.sheet)], page.answerKey));
-        paintPagePanel(painter, panel);
+        pagePainter.paint(painter, panel);
         if (progress && !progress(done + 1, total)) {
             painter.end();
             file.cancelWriting();

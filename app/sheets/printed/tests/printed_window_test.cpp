@@ -5,6 +5,8 @@
 #include "sheets/printed/page_painter.h"
 #include "sheets/printed/page_panel.h"
 
+#include "common/qt/line_widget.h"
+#include "common/qt/twips.h"
 #include "common/random_source.h"
 #include "settings/shell.h"
 
@@ -378,6 +380,54 @@ TEST(PagePainter, theSignsWhiteGroundCoversALongOperandAsOnScreen)
     ASSERT_GT(darkPixels(bare, strip), 0) << "the operand is not long enough to test this";
     EXPECT_EQ(darkPixels(screen, strip), 0);
     EXPECT_EQ(darkPixels(paper, strip), 0);
+}
+
+// The painter paints drawings of one kind together, but never moves one past another it touches:
+// a white ground laid over a text and a rule still hides them, and a text laid over that ground
+// still shows, as on screen.
+TEST(PagePainter, drawingsOfAKindGoTogetherOnlyWhereNothingLiesBetween)
+{
+    QWidget panel;
+    panel.resize(300, 160);
+    setBackground(&panel, Qt::white);
+    const QFont font = layoutFont(QStringLiteral("Tahoma"), 15.75, true);
+    auto label = [&](const QString& text, const QRect& box, bool ground) {
+        auto* l = new QLabel(text, &panel);
+        l->setFont(font);
+        l->setAlignment(Qt::AlignCenter);
+        l->setGeometry(box);
+        if (ground)
+            setBackground(l, Qt::white);
+        return l;
+    };
+    label(QStringLiteral("8888"), QRect(20, 20, 160, 40), false);
+    auto* rule = new LineWidget(&panel);
+    rule->setBorderWidth(3);
+    const double twips = twipsPerPixel();
+    rule->setEnds(10 * twips, 40 * twips, 280 * twips, 40 * twips);
+    const QRect cover(70, 10, 60, 60);
+    label(QString(), cover, true);
+    label(QStringLiteral("1"), cover, false);
+    label(QStringLiteral("7"), QRect(200, 90, 60, 40), false);
+
+    const QImage screen = panel.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QImage paper(screen.size(), QImage::Format_RGB32);
+    paper.setDevicePixelRatio(screen.devicePixelRatio());
+    paper.fill(Qt::white);
+    {
+        QPainter painter(&paper);
+        paintPagePanel(painter, panel);
+    }
+    const qreal ratio = screen.devicePixelRatio();
+    auto device = [ratio](const QRect& r) { return QRect(r.topLeft() * ratio, r.size() * ratio); };
+    // The ground hides the rule and the eights beside the one; the rule shows beyond it.
+    const QRect hidden = device(QRect(cover.left() + 2, 20, 12, 40));
+    ASSERT_GT(darkPixels(screen, device(QRect(200, 38, 60, 5))), 0);
+    ASSERT_EQ(darkPixels(screen, hidden), 0);
+    EXPECT_EQ(darkPixels(paper, hidden), 0);
+    EXPECT_GT(darkPixels(paper, device(QRect(200, 38, 60, 5))), 0);
+    EXPECT_GT(darkPixels(paper, device(cover)), 0) << "the one on the ground is hidden";
+    EXPECT_LT(darkMismatch(screen, paper), 0.01);
 }
 
 } // namespace
