@@ -5,18 +5,28 @@
 #include "progress/outbox.h"
 #include "progress/progress_recorder.h"
 #include "progress/progress_service.h"
+#include "common/random_source.h"
+#include "progress/progress_menu.h"
+#include "progress/progress_models.h"
 #include "progress/progress_store.h"
+#include "progress/progress_window.h"
 #include "progress/school_admin.h"
+#include "settings/shell.h"
 #include "school_children.h"
 #include "school_server.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QSettings>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QDateTime>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -127,6 +137,211 @@ TEST_F(SchoolTest, testsFinishedWhileTheServerIsStoppedArriveOnceItIsBack)
         EXPECT_EQ(arrived.count(QString::fromStdString(uid)) ? arrived.at(QString::fromStdString(uid)) : 0, 1) << uid;
     EXPECT_EQ(arrived.size(), 3u);
     EXPECT_EQ(Outbox(outbox()).count(), 0);
+}
+
+// ---- the menu and the window at school ----
+
+// The program around the menu, as far as the menu asks.
+class SchoolShell final : public zorvix::Shell {
+public:
+    explicit SchoolShell(ProgressService& service)
+        : m_service(service)
+    {
+    }
+    zorvix::DrillState& state() override { return m_state; }
+    zorvix::RandomSource& random() override { return m_random; }
+    void showSetup() override {}
+    void hideSetup() override {}
+    void showDrill(zorvix::TestMethod) override {}
+    void endProgram() override {}
+    ProgressService* progress() override { return &m_service; }
+
+private:
+    ProgressService& m_service;
+    zorvix::DrillState m_state;
+    zorvix::ScriptedRandom m_random;
+};
+
+QStringList menuTexts(QMenu* menu)
+{
+    QStringList texts;
+    for (QAction* a : menu->actions())
+        if (!a->isSeparator())
+            texts << a->text();
+    return texts;
+}
+
+class SchoolWithPupils : public SchoolTest {
+protected:
+    void SetUp() override
+    {
+        SchoolTest::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        const std::vector<PupilRow> rows{{"3a", "Anna", 2}, {"3a", "Ben", 3}, {"4b", "Cleo", 4}, {"4b", "Anna", 5}};
+        int added = 0;
+        QString why;
+        ASSERT_TRUE(importPupils(school.teacher, rows, &added, &why)) << qPrintable(why);
+        ProgressStore lab(makePostgresDialect(), school.pupil);
+        ASSERT_TRUE(lab.open()) << qPrintable(lab.error());
+        // Anna of 3a: two tests; Ben: one; Anna of 4b (another child of the same name): one; the guest: one.
+        int n = 0;
+        for (const auto& [pupil, className] : std::vector<std::pair<std::string, std::string>>{
+                 {"Anna", "3a"}, {"Anna", "3a"}, {"Ben", "3a"}, {"Anna", "4b"}, {"Guest", ""}}) {
+            TestRecord r = cardTest(++n);
+            r.uid = "known-" + std::to_string(n);
+            r.profile = pupil;
+            r.className = className;
+            r.endedMs = QDateTime::currentMSecsSinceEpoch() - n * 60'000;
+            r.startedMs = r.endedMs - 30'000;
+            ASSERT_TRUE(lab.write(r)) << qPrintable(lab.error());
+        }
+    }
+    // A service of the role, with the class and pupil chosen on this computer.
+    std::unique_ptr<ProgressService> computer(const QString& service, const QString& className, const QString& pupil)
+    {
+        auto out = std::make_unique<ProgressService>(outbox(), SchoolConfig{service});
+        out->startSending();
+        EXPECT_TRUE(out->sender()->waitUntilSent(20'000)) << qPrintable(out->schoolState().problem);
+        out->setCurrentClass(className);
+        out->setCurrentProfile(pupil);
+        return out;
+    }
+};
+
+struct ShownCase {
+    const char* name;
+    std::optional<const char*> className; // nothing: the whole school
+    std::optional<const char*> pupil;     // nothing: every pupil of what the class choice shows
+    int tests;
+};
+
+TEST_F(SchoolWithPupils, theTeachersWindowShowsOnePupilAClassOrTheWholeSchool)
+{
+    const std::unique_ptr<ProgressService> service = computer(school.teacher, QStringLiteral("3a"), QStringLiteral("Anna"));
+    EXPECT_TRUE(service->schoolState().teacher);
+    ProgressWindow window(*service);
+    window.setPeriodDays(0);
+    EXPECT_EQ(window.testsModel().records().size(), 2u) << "opens on the pupil practising here";
+    auto* classes = window.findChild<QComboBox*>(QStringLiteral("cboClass"));
+    auto* pupils = window.findChild<QComboBox*>(QStringLiteral("cboChild"));
+    ASSERT_NE(classes, nullptr);
+    EXPECT_TRUE(classes->isEnabled());
+    EXPECT_TRUE(pupils->isEnabled());
+    const ShownCase cases[] = {
+        {"annaOf3a", "3a", "Anna", 2},
+        {"class3a", "3a", std::nullopt, 3},
+        {"annaOf4bIsAnotherChild", "4b", "Anna", 1},
+        {"class4b", "4b", std::nullopt, 1},
+        {"wholeSchool", std::nullopt, std::nullopt, 5},
+        {"guestUnderTheWholeSchool", std::nullopt, "Guest", 1},
+    };
+    for (const ShownCase& c : cases) {
+        window.setSchoolClass(c.className ? std::optional<QString>(QString::fromUtf8(*c.className)) : std::nullopt);
+        window.setChild(c.pupil ? std::optional<QString>(QString::fromUtf8(*c.pupil)) : std::nullopt);
+        if (c.pupil) {
+            ASSERT_EQ(pupils->currentData().toString(), QString::fromUtf8(*c.pupil)) << c.name;
+        }
+        EXPECT_EQ(window.testsModel().records().size(), std::size_t(c.tests)) << c.name;
+    }
+    EXPECT_TRUE(window.problemText().isEmpty()) << qPrintable(window.problemText());
+}
+
+TEST_F(SchoolWithPupils, aPupilsWindowShowsTheirOwnTestsOnly)
+{
+    const std::unique_ptr<ProgressService> service = computer(school.pupil, QStringLiteral("4b"), QStringLiteral("Anna"));
+    EXPECT_FALSE(service->schoolState().teacher);
+    ProgressWindow window(*service);
+    window.setPeriodDays(0);
+    EXPECT_FALSE(window.findChild<QComboBox*>(QStringLiteral("cboClass"))->isEnabled());
+    EXPECT_FALSE(window.findChild<QComboBox*>(QStringLiteral("cboChild"))->isEnabled());
+    ASSERT_EQ(window.testsModel().records().size(), 1u);
+    EXPECT_EQ(window.testsModel().records()[0].className, "4b");
+}
+
+TEST_F(SchoolWithPupils, theMenuOffersClassesAndTheirPupilsRemembersThemAndLetsOnlyTheTeacherForget)
+{
+    for (const bool teacher : {false, true}) {
+        SCOPED_TRACE(teacher ? "teacher" : "pupil");
+        QSettings(QStringLiteral("Zorvix"), QStringLiteral("Zorvix")).clear();
+        {
+            const std::unique_ptr<ProgressService> service =
+                computer(teacher ? school.teacher : school.pupil, QString(), QString());
+            SchoolShell shell(*service);
+            QWidget window;
+            QMenuBar bar(&window);
+            QMenu* menu = zorvix::progress::addProgressMenu(&bar, shell, &window);
+            emit menu->aboutToShow();
+            auto* classes = menu->findChild<QMenu*>(QStringLiteral("mnuClass"));
+            ASSERT_NE(classes, nullptr);
+            EXPECT_EQ(
+                menuTexts(menu).mid(0, 3),
+                (QStringList{QStringLiteral("Show &Progress…"), QStringLiteral("&Class"), QStringLiteral("&Who Is Practising")}));
+            EXPECT_EQ(menuTexts(classes), (QStringList{QStringLiteral("3a"), QStringLiteral("4b")}));
+            auto* who = menu->findChild<QMenu*>(QStringLiteral("mnuWhoIsPractising"));
+            EXPECT_EQ(menuTexts(who), QStringList{QStringLiteral("Guest")}) << "before a class is chosen only the guest";
+            classes->actions()[0]->trigger();
+            emit menu->aboutToShow();
+            EXPECT_EQ(menuTexts(who), (QStringList{QStringLiteral("Guest"), QStringLiteral("Anna"), QStringLiteral("Ben")}));
+            who->actions()[2]->trigger();
+            auto* forget = menu->findChild<QAction*>(QStringLiteral("mnuForgetProgress"));
+            EXPECT_EQ(forget->isEnabled(), teacher);
+        }
+        // Another start of the program at this computer.
+        ProgressService again(outbox(), SchoolConfig{school.pupil});
+        EXPECT_EQ(again.currentClass(), QStringLiteral("3a"));
+        EXPECT_EQ(again.currentProfile(), QStringLiteral("Ben"));
+    }
+}
+
+TEST_F(SchoolWithPupils, theTeacherForgetsOnePupilAndOnlyThatOne)
+{
+    const std::unique_ptr<ProgressService> service = computer(school.teacher, QStringLiteral("3a"), QStringLiteral("Anna"));
+    QString why;
+    ASSERT_TRUE(forgetAllProgress(*service, &why)) << qPrintable(why);
+    QString left;
+    ASSERT_TRUE(server->sql(QStringLiteral("SELECT profile || '/' || class_name FROM tests ORDER BY uid"), &left, school.name));
+    EXPECT_EQ(left.split(QLatin1Char('\n'), Qt::SkipEmptyParts),
+              (QStringList{QStringLiteral("Ben/3a"), QStringLiteral("Anna/4b"), QStringLiteral("Guest/")}));
+
+    const std::unique_ptr<ProgressService> pupil = computer(school.pupil, QStringLiteral("3a"), QStringLiteral("Ben"));
+    EXPECT_FALSE(forgetAllProgress(*pupil, &why)) << "a pupil's computer may not forget";
+    EXPECT_EQ(uids().size(), 3u);
+}
+
+TEST(SchoolUnreachable, theWindowSaysSoWithWhatWaitsAndStderrOnce)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QSettings(QStringLiteral("Zorvix"), QStringLiteral("Zorvix")).clear();
+    ::testing::internal::CaptureStderr();
+    std::string said;
+    {
+        // A service nobody has configured: libpq refuses at once.
+        ProgressService service(dir.filePath(QStringLiteral("outbox.sqlite")), SchoolConfig{QStringLiteral("no-such-school")});
+        service.startSending();
+        for (int n = 1; n <= 2; ++n) {
+            TestRecord r;
+            r.startedMs = n;
+            r.endedMs = n + 1;
+            service.record(r);
+        }
+        ASSERT_TRUE(service.recorder().flush(10'000));
+        ASSERT_TRUE(waitFor([&] { return !service.schoolState().reachable && service.schoolState().waiting == 2; }, 20'000));
+        ProgressWindow window(service);
+        EXPECT_TRUE(window.problemText().contains(QStringLiteral("The school's server cannot be reached")))
+            << qPrintable(window.problemText());
+        EXPECT_TRUE(window.problemText().contains(QStringLiteral("no-such-school"))) << qPrintable(window.problemText());
+        EXPECT_TRUE(window.problemText().contains(QStringLiteral("Records waiting to be sent: 2")))
+            << qPrintable(window.problemText());
+        QThread::msleep(OutboxSender::kRetryMs + 500); // another try, which must not be said again
+    }
+    said = ::testing::internal::GetCapturedStderr();
+    std::size_t times = 0;
+    for (std::size_t at = said.find("cannot be reached"); at != std::string::npos; at = said.find("cannot be reached", at + 1))
+        ++times;
+    EXPECT_EQ(times, 1u) << said;
+    QSettings(QStringLiteral("Zorvix"), QStringLiteral("Zorvix")).clear();
 }
 
 // ---- a kill between sending and the server's answer ----
