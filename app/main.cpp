@@ -1,6 +1,7 @@
 #include "i18n/accessible_roles.h"
 #include "i18n/translation.h"
 #include "program.h"
+#include "school_command.h"
 #include "worksheet_command.h"
 
 #include <QApplication>
@@ -11,7 +12,10 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    // Worksheets from the command line run without a window; anything else starts the windows.
+    // The school's commands and worksheets from the command line run without a window; anything
+    // else starts the windows.
+    if (zorvix::schoolCommandRequested(arguments))
+        return zorvix::schoolCommandMain(argc, argv);
     if (zorvix::worksheetCommandRequested(arguments))
         return zorvix::worksheetCommandMain(argc, argv);
     QApplication app(argc, argv);

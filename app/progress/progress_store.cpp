@@ -2,6 +2,7 @@
 
 #include <QAtomicInteger>
 #include <QDir>
+#include <QRegularExpression>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
@@ -88,6 +89,18 @@ ProgressStore::ProgressStore(std::unique_ptr<StoreDialect> dialect, QString loca
 
 ProgressStore::~ProgressStore() { close(); }
 
+QString ProgressStore::describe(const QSqlError& error)
+{
+    QString text = error.databaseText().isEmpty() ? error.text() : error.databaseText();
+    // PostgreSQL's "ERROR:  ...\n(42501)": the severity and the state say nothing to a reader.
+    static const QRegularExpression state(QStringLiteral("\\(\\w{5}\\)\\s*$"));
+    text.remove(state);
+    text = text.simplified();
+    if (text.startsWith(QLatin1String("ERROR: ")))
+        text = text.mid(7);
+    return text;
+}
+
 QStringList ProgressStore::schemaStep(int toVersion, const StoreDialect& dialect)
 {
     return migrationStep(toVersion, dialect.identityColumn());
@@ -155,7 +168,7 @@ bool ProgressStore::openOnce(bool fullCheck, bool* damaged)
             return false;
         }
         if (!db.open()) {
-            fail(QStringLiteral("cannot open %1").arg(QDir::toNativeSeparators(m_location)), db.lastError().text());
+            fail(QStringLiteral("cannot open %1").arg(QDir::toNativeSeparators(m_location)), describe(db.lastError()));
             *damaged = m_dialect->isDamage(db.lastError());
             return false;
         }
@@ -317,7 +330,7 @@ bool ProgressStore::write(const TestRecord& r)
 
 bool ProgressStore::failWrite(const QSqlError& error)
 {
-    fail(QStringLiteral("cannot write progress"), error.text());
+    fail(QStringLiteral("cannot write progress"), describe(error));
     // A dead connection never comes back: the next write opens a new one.
     if (m_dialect->isConnectionLost(error)) {
         const QString why = m_error;

@@ -72,6 +72,9 @@ public:
 
     QSqlDatabase database() const;
 
+    // An engine's error on one line: the database's own words, without the driver's framing.
+    static QString describe(const QSqlError& error);
+
 private:
     bool openOnce(bool fullCheck, bool* damaged);
     bool migrate(bool* damaged);

@@ -15,6 +15,9 @@ namespace zorvix::progress {
 
 namespace {
 
+// The server's message on one line, without the driver's own words around it.
+QString said(const QSqlError& error) { return ProgressStore::describe(error); }
+
 // Two administrators setting up at once take turns.
 constexpr qint64 kSetupLock = 0x5a6f72766978; // "Zorvix"
 
@@ -87,7 +90,7 @@ public:
             return false;
         }
         if (!m_db.open()) {
-            *why = QStringLiteral("cannot connect to service %1: %2").arg(m_service, m_db.lastError().text().trimmed());
+            *why = QStringLiteral("cannot connect to service %1: %2").arg(m_service, said(m_db.lastError()));
             return false;
         }
         return true;
@@ -98,7 +101,7 @@ public:
         QSqlQuery query(m_db);
         for (const QString& sql : statements)
             if (!query.exec(sql)) {
-                *why = query.lastError().text().trimmed();
+                *why = said(query.lastError());
                 return false;
             }
         return true;
@@ -150,10 +153,27 @@ bool setupSchool(const QString& service, SetupResult* result, QString* why)
                          QStringLiteral("SELECT pg_advisory_xact_lock(%1)").arg(kSetupLock)},
                         &error))
         return failed(QStringLiteral("cannot start the setup"));
+    // Only the owner of the schema the tables live in may make and change them; anyone else
+    // would at best change half of it.
+    QSqlQuery owner(db);
+    if (!owner.exec(QStringLiteral("SELECT current_user, current_database(), (SELECT rolsuper FROM pg_roles WHERE rolname = "
+                                   "current_user) OR pg_has_role(current_user, nspowner, 'USAGE') FROM pg_namespace "
+                                   "WHERE nspname = 'public'")) ||
+        !owner.next()) {
+        error = said(owner.lastError());
+        return failed(QStringLiteral("cannot find the schema public"));
+    }
+    if (!owner.value(2).toBool()) {
+        connection.rollback();
+        *why = QStringLiteral("permission denied: the role %1 does not own the schema public of the database %2; "
+                              "--school-setup needs the database's administrator")
+                   .arg(owner.value(0).toString(), owner.value(1).toString());
+        return false;
+    }
     bool ok = false;
     const int version = connection.dialect().schemaVersion(db, &ok);
     if (!ok) {
-        error = db.lastError().text().trimmed();
+        error = said(db.lastError());
         return failed(QStringLiteral("cannot read the schema's version"));
     }
     if (version > ProgressStore::kSchemaVersion) {
@@ -170,7 +190,7 @@ bool setupSchool(const QString& service, SetupResult* result, QString* why)
             return failed(QStringLiteral("cannot bring the schema to version %1").arg(step));
     }
     if (version != ProgressStore::kSchemaVersion && !connection.dialect().setSchemaVersion(db, ProgressStore::kSchemaVersion)) {
-        error = db.lastError().text().trimmed();
+        error = said(db.lastError());
         return failed(QStringLiteral("cannot record the schema's version"));
     }
     result->toVersion = ProgressStore::kSchemaVersion;
@@ -178,7 +198,7 @@ bool setupSchool(const QString& service, SetupResult* result, QString* why)
         const QString name = QString::fromLatin1(role);
         bool exists = false;
         if (!roleExists(db, name, &exists)) {
-            error = db.lastError().text().trimmed();
+            error = said(db.lastError());
             return failed(QStringLiteral("cannot look for the role %1").arg(name));
         }
         if (exists)
@@ -202,7 +222,8 @@ bool usableName(const QString& name, QString* what)
 {
     for (const QChar c : name) {
         if (c.category() == QChar::Other_Control) {
-            *what = QStringLiteral("holds the control code U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+            *what = QStringLiteral("holds the control code U+%1")
+                        .arg(QString::number(c.unicode(), 16).toUpper(), 4, QLatin1Char('0'));
             return false;
         }
     }
@@ -306,6 +327,13 @@ bool parsePupilList(const QByteArray& content, std::vector<PupilRow>* rows, QStr
                 *why = QStringLiteral("line %1: the %2 is empty").arg(startLine).arg(QLatin1String(which[k]));
                 return false;
             }
+            if (fields[k].toUcs4().size() > kMaxNameLength) {
+                *why = QStringLiteral("line %1: the %2 is longer than %3 characters")
+                           .arg(startLine)
+                           .arg(QLatin1String(which[k]))
+                           .arg(kMaxNameLength);
+                return false;
+            }
             if (!usableName(fields[k], &what)) {
                 *why = QStringLiteral("line %1: the %2 %3").arg(startLine).arg(QLatin1String(which[k]), what);
                 return false;
@@ -332,7 +360,7 @@ bool importPupils(const QString& service, const std::vector<PupilRow>& rows, int
     QSqlDatabase db = store.database();
     QSqlQuery query(db);
     if (!query.exec(QStringLiteral("BEGIN"))) {
-        *why = query.lastError().text().trimmed();
+        *why = said(query.lastError());
         return false;
     }
     QSqlQuery addClass(db);
@@ -343,7 +371,7 @@ bool importPupils(const QString& service, const std::vector<PupilRow>& rows, int
         addPupil.prepare(
             QStringLiteral("INSERT INTO pupils (class_name, name) VALUES (?, ?) ON CONFLICT DO NOTHING RETURNING name"));
     if (!prepared)
-        error = db.lastError().text().trimmed();
+        error = said(db.lastError());
     for (const PupilRow& row : rows) {
         if (!prepared)
             break;
@@ -351,11 +379,11 @@ bool importPupils(const QString& service, const std::vector<PupilRow>& rows, int
         addPupil.bindValue(0, QString::fromStdString(row.className));
         addPupil.bindValue(1, QString::fromStdString(row.pupil));
         if (!addClass.exec()) {
-            error = QStringLiteral("line %1: %2").arg(row.line).arg(addClass.lastError().text().trimmed());
+            error = QStringLiteral("line %1: %2").arg(row.line).arg(said(addClass.lastError()));
             break;
         }
         if (!addPupil.exec()) {
-            error = QStringLiteral("line %1: %2").arg(row.line).arg(addPupil.lastError().text().trimmed());
+            error = QStringLiteral("line %1: %2").arg(row.line).arg(said(addPupil.lastError()));
             break;
         }
         if (addPupil.next())
@@ -363,7 +391,7 @@ bool importPupils(const QString& service, const std::vector<PupilRow>& rows, int
         addPupil.finish();
     }
     if (error.isEmpty() && !query.exec(QStringLiteral("COMMIT")))
-        error = query.lastError().text().trimmed();
+        error = said(query.lastError());
     if (!error.isEmpty()) {
         QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
         *why = error;

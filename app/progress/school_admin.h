@@ -26,6 +26,10 @@ struct SetupResult {
 // roles exist with their rights. False with why.
 bool setupSchool(const QString& service, SetupResult* result, QString* why);
 
+// Longer names are refused: the server indexes them, and a class with its pupil's name must
+// fit an index entry in any script (4 bytes a character at most).
+inline constexpr int kMaxNameLength = 256;
+
 struct PupilRow {
     std::string className;
     std::string pupil;
@@ -35,7 +39,8 @@ struct PupilRow {
 // Reads a class list: a header line "class,pupil", then one pupil a row. Fields may be quoted
 // (RFC 4180: "" is a quote; separators and line breaks inside quotes are text). Lines end in
 // LF or CR LF; blank lines are passed over. False with why, naming the line, when the file is
-// malformed, a name is empty, or a name holds a character a name cannot (NUL, control codes).
+// malformed, a name is empty or longer than kMaxNameLength characters, or a name holds a
+// character a name cannot (NUL, control codes).
 bool parsePupilList(const QByteArray& content, std::vector<PupilRow>* rows, QString* why);
 
 // Adds the listed classes and pupils that are new (as a teacher), never removing any. added
