@@ -15,6 +15,12 @@
 #include <chrono>
 #include <cstdio>
 
+#ifdef __linux__
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
 namespace zorvix::progress {
 
 namespace {
@@ -228,18 +234,28 @@ std::vector<TestRecord> Outbox::oldest(int limit)
     return out;
 }
 
-bool Outbox::remove(const std::string& uid)
+bool Outbox::remove(const std::vector<std::string>& uids)
 {
+    if (uids.empty())
+        return true;
     if (!m_open && !open())
         return false;
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("DELETE FROM outbox WHERE uid = ?"));
-    query.bindValue(0, qs(uid));
-    if (!query.exec()) {
-        m_error = QStringLiteral("cannot remove a sent record from the outbox: ") + query.lastError().text();
+    QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(db);
+    if (!query.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        m_error = QStringLiteral("cannot remove sent records from the outbox: ") + query.lastError().text();
         return false;
     }
-    return true;
+    query.prepare(QStringLiteral("DELETE FROM outbox WHERE uid = ?"));
+    for (const std::string& uid : uids) {
+        query.bindValue(0, qs(uid));
+        if (!query.exec()) {
+            m_error = QStringLiteral("cannot remove sent records from the outbox: ") + query.lastError().text();
+            QSqlQuery(db).exec(QStringLiteral("ROLLBACK"));
+            return false;
+        }
+    }
+    return QSqlQuery(db).exec(QStringLiteral("COMMIT"));
 }
 
 int Outbox::count()
@@ -338,6 +354,10 @@ void OutboxSender::failed(std::unique_lock<std::mutex>& lock, const QString& why
 
 void OutboxSender::run()
 {
+#ifdef __linux__
+    // Below the GUI thread, as the recorder is: sending must not take the core from a drill.
+    setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), ProgressRecorder::kWorkerNice);
+#endif
     Outbox outbox(m_location);
     std::unique_ptr<ProgressStore> server;
     std::unique_lock lock(m_mutex);
@@ -369,20 +389,21 @@ void OutboxSender::run()
                 server.reset();
             }
         }
-        int sent = 0;
+        // A record leaves the outbox only once the server has it. A kill before it left sends it
+        // again at the next start, which the server ignores (same uid).
+        std::vector<std::string> sentUids;
         for (const TestRecord& r : pending) {
             if (!server)
                 break;
-            // The record leaves the outbox only once the server has it. A kill between the two
-            // sends it again next time, which the server ignores.
             if (!server->write(r)) {
                 why = server->error();
                 server.reset();
                 break;
             }
-            outbox.remove(r.uid);
-            ++sent;
+            sentUids.push_back(r.uid);
         }
+        outbox.remove(sentUids);
+        const int sent = int(sentUids.size());
         SchoolState school;
         const bool readSchool = server && refresh;
         if (readSchool) {

@@ -44,7 +44,8 @@ public:
 
     // Up to limit records, oldest first. A row that cannot be read is left where it is.
     std::vector<TestRecord> oldest(int limit);
-    bool remove(const std::string& uid);
+    // In one transaction.
+    bool remove(const std::vector<std::string>& uids);
     // -1 when the file cannot be read.
     int count();
 

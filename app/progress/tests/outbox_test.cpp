@@ -135,7 +135,7 @@ TEST_F(OutboxTest, keepsEachRecordOnceAndGivesThemOldestFirstAcrossAReopen)
     EXPECT_EQ(uids, (std::vector<std::string>{"b", "a", "c"}));
     ASSERT_EQ(again.oldest(1).size(), 1u);
     EXPECT_EQ(again.oldest(1)[0], sample("b", 2'000));
-    ASSERT_TRUE(again.remove("a"));
+    ASSERT_TRUE(again.remove({"a"}));
     uids.clear();
     for (const TestRecord& r : again.oldest(10))
         uids.push_back(r.uid);
