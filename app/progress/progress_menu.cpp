@@ -115,6 +115,18 @@ QInputDialog* profileNameDialog(ProfileDialog kind, const QString& name, QWidget
     return dialog;
 }
 
+namespace {
+
+// Lets what was recorded reach the store before it is read: at school through the outbox, but
+// never waiting on a server already known to be away.
+void settle(ProgressService& service)
+{
+    service.recorder().flush(kFlushMs);
+    OutboxSender* sender = service.sender();
+    if (sender && sender->state().reachable)
+        sender->waitUntilSent(kFlushMs);
+}
+
 RecordFilter ownRecords(ProgressService& service)
 {
     RecordFilter filter;
@@ -126,11 +138,11 @@ RecordFilter ownRecords(ProgressService& service)
     return filter;
 }
 
+} // namespace
+
 std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
 {
-    service.recorder().flush(kFlushMs);
-    if (OutboxSender* sender = service.sender())
-        sender->waitUntilSent(kFlushMs);
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return {};
@@ -144,9 +156,7 @@ std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
 
 bool exportCsv(ProgressService& service, const QString& file, QString* why)
 {
-    service.recorder().flush(kFlushMs);
-    if (OutboxSender* sender = service.sender())
-        sender->waitUntilSent(kFlushMs);
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return false;
@@ -163,9 +173,7 @@ bool exportCsv(ProgressService& service, const QString& file, QString* why)
 
 bool forgetAllProgress(ProgressService& service, QString* why)
 {
-    service.recorder().flush(kFlushMs);
-    if (OutboxSender* sender = service.sender())
-        sender->waitUntilSent(kFlushMs);
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return false;

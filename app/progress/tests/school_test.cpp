@@ -11,6 +11,7 @@
 #include "progress/progress_store.h"
 #include "progress/progress_window.h"
 #include "progress/school_admin.h"
+#include "qstring_print.h"
 #include "settings/shell.h"
 #include "school_children.h"
 #include "school_server.h"
