@@ -139,8 +139,11 @@ bool ProgressStore::open(bool fullCheck)
     bool damaged = false;
     if (openOnce(fullCheck, &damaged))
         return true;
-    if (!damaged)
+    if (!damaged) {
+        // Nothing half-open stays behind: the next try starts a connection of its own.
+        close();
         return false;
+    }
     // A damaged file is kept for whoever wants to look at it; the child goes on in a new one.
     close();
     QString why;
@@ -149,7 +152,10 @@ bool ProgressStore::open(bool fullCheck)
         return false;
     }
     m_error.clear();
-    return openOnce(false, &damaged);
+    if (openOnce(false, &damaged))
+        return true;
+    close();
+    return false;
 }
 
 bool ProgressStore::openOnce(bool fullCheck, bool* damaged)

@@ -44,7 +44,7 @@ QList<Message> readTs(const QString& path)
         else if (xml.name() == QLatin1String("message"))
             current = Message{context, {}, {}, {}};
         else if (xml.name() == QLatin1String("source"))
-            current.source = xml.readElementText();
+            current.source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         else if (xml.name() == QLatin1String("translation")) {
             current.type = xml.attributes().value(QLatin1String("type")).toString();
             current.translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);

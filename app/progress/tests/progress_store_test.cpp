@@ -113,6 +113,7 @@ struct RoundTripCase {
     const char* name;
     TestRecord record;
 };
+void PrintTo(const RoundTripCase& roundTrip, std::ostream* os) { *os << roundTrip.name; }
 
 ProblemRecord problem(double a, double b, const char* sign, const char* answer, bool right, double seconds, bool retry = false,
                       bool skipped = false)
