@@ -7,6 +7,7 @@
 #include "layout_link.h"
 #include "progress/progress_record.h"
 #include "progress/progress_service.h"
+#include "progress/school_config.h"
 #include "setup/setup_resources.h"
 #include "setup/setup_window.h"
 #include "setup/version.h"
@@ -61,7 +62,7 @@ std::int64_t Program::wallClockMs() { return QDateTime::currentMSecsSinceEpoch()
 progress::ProgressService* Program::progress()
 {
     if (!m_progress)
-        m_progress = std::make_unique<progress::ProgressService>(m_progressLocation);
+        m_progress = std::make_unique<progress::ProgressService>(m_progressLocation, progress::readSchoolConfig());
     return m_progress.get();
 }
 
@@ -158,6 +159,9 @@ Program& startProgram()
         slot = std::make_unique<Program>();
     }
     slot->showSetup();
+    // A school computer sends what waits in its outbox at every start, off the GUI thread.
+    if (progress::readSchoolConfig())
+        slot->progress()->startSending();
     return *slot;
 }
 

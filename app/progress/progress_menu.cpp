@@ -35,18 +35,46 @@ QAction* item(QMenu* menu, const char* name, const char* caption)
     return action;
 }
 
+QString menuText(QString name) { return name.replace(QLatin1Char('&'), QStringLiteral("&&")); }
+
+void fillClasses(QMenu* menu, ProgressService& service)
+{
+    menu->clear();
+    auto* group = new QActionGroup(menu);
+    const QString current = service.currentClass();
+    QStringList names = service.classes();
+    // Until the server has answered, the class chosen before still shows as chosen.
+    if (!current.isEmpty() && !names.contains(current))
+        names.prepend(current);
+    for (const QString& name : names) {
+        QAction* action = menu->addAction(menuText(name));
+        action->setCheckable(true);
+        action->setChecked(name == current);
+        action->setActionGroup(group);
+        QObject::connect(action, &QAction::triggered, menu, [&service, name] { service.setCurrentClass(name); });
+    }
+    if (names.isEmpty())
+        menu->addAction(trProgress(QT_TRANSLATE_NOOP("Progress", "(none)")))->setEnabled(false);
+}
+
 void fillProfiles(QMenu* menu, ProgressService& service, QWidget* window)
 {
     menu->clear();
     auto* group = new QActionGroup(menu);
     const QString current = service.currentProfile();
-    for (const QString& name : service.profiles()) {
-        QAction* action = menu->addAction(QString(name).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    QStringList names = service.profiles();
+    if (!names.contains(current))
+        names << current;
+    for (const QString& name : names) {
+        QAction* action = menu->addAction(menuText(name));
         action->setCheckable(true);
         action->setChecked(name == current);
         action->setActionGroup(group);
         QObject::connect(action, &QAction::triggered, menu, [&service, name] { service.setCurrentProfile(name); });
     }
+    // A school's pupils come from the teacher's class lists, not from this menu.
+    if (service.atSchool())
+        return;
     menu->addSeparator();
     QObject::connect(
         item(menu, "mnuNewProfile", QT_TRANSLATE_NOOP("Progress", "&New…")), &QAction::triggered, window, [&service, window] {
@@ -87,14 +115,38 @@ QInputDialog* profileNameDialog(ProfileDialog kind, const QString& name, QWidget
     return dialog;
 }
 
-std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
+namespace {
+
+// Lets what was recorded reach the store before it is read: at school through the outbox, but
+// never waiting on a server already known to be away.
+void settle(ProgressService& service)
 {
     service.recorder().flush(kFlushMs);
+    OutboxSender* sender = service.sender();
+    if (sender && sender->state().reachable)
+        sender->waitUntilSent(kFlushMs);
+}
+
+RecordFilter ownRecords(ProgressService& service)
+{
+    RecordFilter filter;
+    filter.profile = service.currentProfile().toStdString();
+    // At school a name is a pupil's only within the class; the guest has none.
+    if (service.atSchool())
+        filter.className =
+            service.currentProfile() == ProgressService::guestPupil() ? std::string() : service.currentClass().toStdString();
+    return filter;
+}
+
+} // namespace
+
+std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
+{
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return {};
-    RecordFilter filter;
-    filter.profile = service.currentProfile().toStdString();
+    RecordFilter filter = ownRecords(service);
     filter.sinceMs = QDateTime::currentMSecsSinceEpoch() - kHardestFactsDays * kDayMs;
     std::vector<Fact> facts;
     for (const FactCount& f : store->hardestFacts(filter, kHardestFactsCount))
@@ -104,11 +156,13 @@ std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why)
 
 bool exportCsv(ProgressService& service, const QString& file, QString* why)
 {
-    service.recorder().flush(kFlushMs);
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return false;
-    const std::string text = csvText(store->records({}, true));
+    // A pupil takes only their own records home; the teacher the whole school's.
+    const bool everything = !service.atSchool() || service.schoolState().teacher;
+    const std::string text = csvText(store->records(everything ? RecordFilter{} : ownRecords(service), true));
     QSaveFile out(file);
     if (!out.open(QIODevice::WriteOnly) || out.write(text.data(), qint64(text.size())) != qint64(text.size()) || !out.commit()) {
         *why = out.errorString();
@@ -119,11 +173,14 @@ bool exportCsv(ProgressService& service, const QString& file, QString* why)
 
 bool forgetAllProgress(ProgressService& service, QString* why)
 {
-    service.recorder().flush(kFlushMs);
+    settle(service);
     const std::unique_ptr<ProgressStore> store = service.openStore(why);
     if (!store)
         return false;
-    if (!store->forget(std::nullopt)) {
+    // At school the server lets only a teacher forget, and one pupil at a time.
+    const bool ok = service.atSchool() ? store->forget(ownRecords(service).profile, ownRecords(service).className)
+                                       : store->forget(std::nullopt);
+    if (!ok) {
         *why = store->error();
         return false;
     }
@@ -158,9 +215,26 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
     QMenu* who = menu->addMenu(trProgress(QT_TRANSLATE_NOOP("Progress", "&Who Is Practising")));
     who->setObjectName(QStringLiteral("mnuWhoIsPractising"));
     // Filled as the Progress menu opens: reading the names must not cost the start-up anything.
-    QObject::connect(menu, &QMenu::aboutToShow, window, [&shell, who, window] {
-        if (ProgressService* service = shell.progress())
-            fillProfiles(who, *service, window);
+    QObject::connect(menu, &QMenu::aboutToShow, window, [&shell, menu, who, window] {
+        ProgressService* service = shell.progress();
+        if (!service)
+            return;
+        if (service->atSchool()) {
+            // Only a school has classes; at home the menu stays as it always was.
+            auto* classes = menu->findChild<QMenu*>(QStringLiteral("mnuClass"));
+            if (!classes) {
+                classes = new QMenu(trProgress(QT_TRANSLATE_NOOP("Progress", "&Class")), menu);
+                classes->setObjectName(QStringLiteral("mnuClass"));
+                menu->insertMenu(who->menuAction(), classes);
+            }
+            fillClasses(classes, *service);
+            // The lists come from the server off this thread; the next opening shows them.
+            service->sender()->refreshSchool();
+        }
+        fillProfiles(who, *service, window);
+        // At school forgetting is the teacher's alone.
+        if (auto* forget = menu->findChild<QAction*>(QStringLiteral("mnuForgetProgress")))
+            forget->setEnabled(!service->atSchool() || service->schoolState().teacher);
     });
 
     QObject::connect(
@@ -192,23 +266,24 @@ QMenu* addProgressMenu(QMenuBar* bar, Shell& shell, QWidget* window)
             if (!file.isEmpty() && !exportCsv(*service, file, &why))
                 QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Export CSV")), why);
         });
-    QObject::connect(
-        item(menu, "mnuForgetProgress", QT_TRANSLATE_NOOP("Progress", "&Forget All Progress…")), &QAction::triggered, window,
-        [&shell, window, progressWindow] {
-            ProgressService* service = shell.progress();
-            if (!service)
-                return;
-            const auto answer = QMessageBox::question(
-                window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")),
-                trProgress(QT_TRANSLATE_NOOP("Progress", "Forget every recorded test of every child? This cannot be undone.")),
-                QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
-            if (answer != QMessageBox::Yes)
-                return;
-            QString why;
-            if (!forgetAllProgress(*service, &why))
-                QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")), why);
-            reloadProgressWindow(*progressWindow);
-        });
+    QAction* forget = item(menu, "mnuForgetProgress", QT_TRANSLATE_NOOP("Progress", "&Forget All Progress…"));
+    QObject::connect(forget, &QAction::triggered, window, [&shell, window, progressWindow] {
+        ProgressService* service = shell.progress();
+        if (!service)
+            return;
+        const QString question = service->atSchool()
+            ? trProgress(QT_TRANSLATE_NOOP("Progress", "Forget every recorded test of %1? This cannot be undone."))
+                  .arg(service->currentProfile())
+            : trProgress(QT_TRANSLATE_NOOP("Progress", "Forget every recorded test of every child? This cannot be undone."));
+        const auto answer = QMessageBox::question(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")),
+                                                  question, QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+        if (answer != QMessageBox::Yes)
+            return;
+        QString why;
+        if (!forgetAllProgress(*service, &why))
+            QMessageBox::warning(window, trProgress(QT_TRANSLATE_NOOP("Progress", "Forget All Progress")), why);
+        reloadProgressWindow(*progressWindow);
+    });
     return menu;
 }
 

@@ -29,9 +29,11 @@ QInputDialog* profileNameDialog(ProfileDialog kind, const QString& name, QWidget
 std::vector<Fact> hardestFactsToPractise(ProgressService& service, QString* why);
 constexpr int kHardestFactsDays = 30;
 constexpr int kHardestFactsCount = 20;
-// Every record as CSV into a file; false with why on failure.
+// Every record as CSV into a file (at school a pupil's own, the teacher's every one); false with
+// why on failure.
 bool exportCsv(ProgressService& service, const QString& file, QString* why);
-// Forgets every child's records, after what was queued is written.
+// Forgets every child's records, after what was queued is written; at school (the teacher's
+// alone) the records of the pupil chosen now.
 bool forgetAllProgress(ProgressService& service, QString* why);
 
 } // namespace progress

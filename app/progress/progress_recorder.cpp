@@ -13,7 +13,33 @@
 
 namespace zorvix::progress {
 
+namespace {
+
+class StoreWriter final : public RecordWriter {
+public:
+    explicit StoreWriter(std::unique_ptr<ProgressStore> store)
+        : m_store(std::move(store))
+    {
+    }
+    bool open(bool fullCheck) override { return m_store->open(fullCheck); }
+    bool isOpen() const override { return m_store->isOpen(); }
+    bool write(const TestRecord& record) override { return m_store->write(record); }
+    QString error() const override { return m_store->error(); }
+    QString movedAside() const override { return m_store->movedAside(); }
+
+private:
+    std::unique_ptr<ProgressStore> m_store;
+};
+
+} // namespace
+
 ProgressRecorder::ProgressRecorder(StoreFactory factory, Reporter reporter)
+    : ProgressRecorder(WriterFactory([factory = std::move(factory)] { return std::make_unique<StoreWriter>(factory()); }),
+                       std::move(reporter))
+{
+}
+
+ProgressRecorder::ProgressRecorder(WriterFactory factory, Reporter reporter)
     : m_factory(std::move(factory))
     , m_reporter(std::move(reporter))
 {
@@ -112,7 +138,7 @@ void ProgressRecorder::run()
     // that handed it over.
     setpriority(PRIO_PROCESS, id_t(syscall(SYS_gettid)), kWorkerNice);
 #endif
-    std::unique_ptr<ProgressStore> store;
+    std::unique_ptr<RecordWriter> store;
     bool checked = false;
     std::unique_lock lock(m_mutex);
     while (true) {

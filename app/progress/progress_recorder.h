@@ -16,13 +16,26 @@ namespace zorvix::progress {
 
 class ProgressStore;
 
+// Where the worker writes: the store itself at home, the outbox on a school computer.
+class RecordWriter {
+public:
+    virtual ~RecordWriter() = default;
+    virtual bool open(bool fullCheck) = 0;
+    virtual bool isOpen() const = 0;
+    virtual bool write(const TestRecord& record) = 0;
+    virtual QString error() const = 0;
+    virtual QString movedAside() const = 0;
+};
+
 class ProgressRecorder final {
 public:
     using StoreFactory = std::function<std::unique_ptr<ProgressStore>()>;
+    using WriterFactory = std::function<std::unique_ptr<RecordWriter>()>;
     using Reporter = std::function<void(const QString&)>;
 
     // The reporter hears, once, the first reason records cannot be written (default: stderr).
     explicit ProgressRecorder(StoreFactory factory, Reporter reporter = {});
+    explicit ProgressRecorder(WriterFactory factory, Reporter reporter = {});
     // Waits a little for what is still queued (not at all while the store is failing), then
     // stops; what could not be written is lost.
     ~ProgressRecorder();
@@ -52,7 +65,7 @@ private:
     void run();
     void startLocked();
 
-    StoreFactory m_factory;
+    WriterFactory m_factory;
     Reporter m_reporter;
     mutable std::mutex m_mutex;
     std::condition_variable m_wake;

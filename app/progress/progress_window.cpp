@@ -121,13 +121,35 @@ void ProgressWindow::build()
     auto* layout = new QVBoxLayout(this);
 
     auto* choices = new QHBoxLayout;
+    if (m_service.atSchool()) {
+        // The teacher looks at one pupil, a class or the whole school; a pupil at their own.
+        auto* classLabel = new QLabel(trProgress(QT_TRANSLATE_NOOP("Progress", "C&lass:")), this);
+        m_class = new QComboBox(this);
+        m_class->setObjectName(QStringLiteral("cboClass"));
+        m_class->addItem(trProgress(QT_TRANSLATE_NOOP("Progress", "Whole school")));
+        QStringList classes = m_service.classes();
+        if (!m_service.currentClass().isEmpty() && !classes.contains(m_service.currentClass()))
+            classes << m_service.currentClass();
+        for (const QString& name : classes)
+            m_class->addItem(name, name);
+        // The guest belongs to no class.
+        if (m_service.currentProfile() != ProgressService::guestPupil())
+            m_class->setCurrentIndex(std::max(0, m_class->findData(m_service.currentClass())));
+        m_class->setAccessibleName(trProgress(QT_TRANSLATE_NOOP("Progress", "Class")));
+        classLabel->setBuddy(m_class);
+        choices->addWidget(classLabel);
+        choices->addWidget(m_class);
+        choices->addSpacing(16);
+    }
     auto* childLabel = new QLabel(trProgress(QT_TRANSLATE_NOOP("Progress", "&Child:")), this);
     m_child = new QComboBox(this);
     m_child->setObjectName(QStringLiteral("cboChild"));
-    m_child->addItem(trProgress(QT_TRANSLATE_NOOP("Progress", "All children")));
-    for (const QString& name : m_service.profiles())
-        m_child->addItem(name, name);
-    m_child->setCurrentIndex(m_child->findData(m_service.currentProfile()));
+    fillChildren();
+    m_child->setCurrentIndex(std::max(0, m_child->findData(m_service.currentProfile())));
+    if (m_class && !m_service.schoolState().teacher) {
+        m_class->setEnabled(false);
+        m_child->setEnabled(false);
+    }
     childLabel->setBuddy(m_child);
     m_child->setAccessibleName(trProgress(QT_TRANSLATE_NOOP("Progress", "Child")));
     auto* periodLabel = new QLabel(trProgress(QT_TRANSLATE_NOOP("Progress", "P&eriod:")), this);
@@ -204,13 +226,24 @@ void ProgressWindow::build()
     buttons->addWidget(close);
     layout->addLayout(buttons);
 
-    setTabOrder(m_summary, m_child);
+    if (m_class) {
+        setTabOrder(m_summary, m_class);
+        setTabOrder(m_class, m_child);
+    } else {
+        setTabOrder(m_summary, m_child);
+    }
     setTabOrder(m_child, m_period);
     setTabOrder(m_period, m_testsView);
     setTabOrder(m_testsView, m_factsView);
     setTabOrder(m_factsView, close);
     m_summary->setFocus();
 
+    if (m_class)
+        connect(m_class, &QComboBox::currentIndexChanged, this, [this] {
+            const QSignalBlocker quiet(m_child);
+            fillChildren();
+            reload();
+        });
     connect(m_child, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     connect(m_period, &QComboBox::currentIndexChanged, this, [this] { reload(); });
     // No larger than the screen it opens on: a small screen must still show the Close button.
@@ -218,6 +251,39 @@ void ProgressWindow::build()
     if (const QScreen* where = screen())
         size = size.boundedTo(where->availableGeometry().size());
     resize(size.expandedTo(minimumSizeHint()));
+}
+
+void ProgressWindow::fillChildren()
+{
+    m_child->clear();
+    if (!m_class) {
+        m_child->addItem(trProgress(QT_TRANSLATE_NOOP("Progress", "All children")));
+        for (const QString& name : m_service.profiles())
+            m_child->addItem(name, name);
+        return;
+    }
+    m_child->addItem(trProgress(QT_TRANSLATE_NOOP("Progress", "All pupils")));
+    const SchoolState school = m_service.schoolState();
+    QStringList pupils;
+    if (m_class->currentIndex() == 0) {
+        pupils << ProgressService::guestPupil();
+    } else {
+        const auto found = school.pupils.find(m_class->currentData().toString().toStdString());
+        if (found != school.pupils.end())
+            for (const std::string& name : found->second)
+                pupils << QString::fromStdString(name);
+        if (m_class->currentData().toString() == m_service.currentClass() && !pupils.contains(m_service.currentProfile()) &&
+            m_service.currentProfile() != ProgressService::guestPupil())
+            pupils << m_service.currentProfile();
+    }
+    for (const QString& name : pupils)
+        m_child->addItem(name, name);
+}
+
+void ProgressWindow::setSchoolClass(const std::optional<QString>& name)
+{
+    if (m_class)
+        m_class->setCurrentIndex(name ? std::max(0, m_class->findData(*name)) : 0);
 }
 
 int ProgressWindow::periodDays() const { return m_period->currentData().toInt(); }
@@ -252,6 +318,16 @@ void ProgressWindow::reload()
     const int waiting = m_service.recorder().waiting();
     if (waiting > 0 && !problems.isEmpty())
         problems << trProgress(QT_TRANSLATE_NOOP("Progress", "Records waiting to be written: %1")).arg(waiting);
+    if (m_service.atSchool()) {
+        const SchoolState school = m_service.schoolState();
+        if (!school.reachable) {
+            problems.clear();
+            problems
+                << trProgress(QT_TRANSLATE_NOOP("Progress", "The school's server cannot be reached: %1")).arg(school.problem);
+        }
+        if (!school.reachable || school.waiting > 0)
+            problems << trProgress(QT_TRANSLATE_NOOP("Progress", "Records waiting to be sent: %1")).arg(school.waiting + waiting);
+    }
     if (!m_service.recorder().movedAside().isEmpty())
         problems << trProgress(QT_TRANSLATE_NOOP("Progress", "A damaged progress file was kept as %1 and a new one started."))
                         .arg(m_service.recorder().movedAside());
@@ -261,6 +337,13 @@ void ProgressWindow::reload()
     RecordFilter period, earlier;
     if (m_child->currentIndex() > 0)
         period.profile = earlier.profile = m_child->currentData().toString().toStdString();
+    if (m_class) {
+        // The guest belongs to no class: shown under the whole school.
+        if (m_class->currentIndex() > 0)
+            period.className = earlier.className = m_class->currentData().toString().toStdString();
+        else if (period.profile)
+            period.className = earlier.className = std::string();
+    }
     const int days = periodDays();
     if (days > 0) {
         const qint64 now = QDateTime::currentMSecsSinceEpoch();

@@ -30,8 +30,10 @@ public:
     // 7, 30, or 0 for all time.
     void setPeriodDays(int days);
     int periodDays() const;
-    // A child's name, or nothing for every child.
+    // A child's name, or nothing for every child (at school: of the class shown).
     void setChild(const std::optional<QString>& child);
+    // At school: a class, or nothing for the whole school.
+    void setSchoolClass(const std::optional<QString>& name);
 
     QChart* percentChart() const;
     QChart* speedChart() const;
@@ -44,9 +46,11 @@ public:
 
 private:
     void build();
+    void fillChildren();
     void fillCharts(const std::vector<TestRecord>& inPeriod, const std::vector<TestRecord>& earlier);
 
     ProgressService& m_service;
+    QComboBox* m_class = nullptr; // at school only
     QComboBox* m_child = nullptr;
     QComboBox* m_period = nullptr;
     QLabel* m_problem = nullptr;

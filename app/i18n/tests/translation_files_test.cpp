@@ -143,8 +143,8 @@ struct Language {
 
 // Shared by all: the program's name, key caps and units as keyboards and clocks print them, and
 // the names of file formats.
-const QStringList kEverywhere{QStringLiteral("zorvix"), QStringLiteral("tab"), QStringLiteral("num"),
-                              QStringLiteral("min"),    QStringLiteral("csv"), QStringLiteral("pdf")};
+const QStringList kEverywhere{QStringLiteral("zorvix"), QStringLiteral("tab"), QStringLiteral("num"),       QStringLiteral("min"),
+                              QStringLiteral("csv"),    QStringLiteral("pdf"), QStringLiteral("postgresql")};
 
 // The command line's own words stay as they are typed in every language: its options, their
 // values and the value names its help shows.
@@ -258,24 +258,25 @@ TEST_P(Translation, theBannerHasItsOwnLettering)
 
 std::string languageName(const ::testing::TestParamInfo<Language>& info) { return info.param.code; }
 
-INSTANTIATE_TEST_SUITE_P(Shipped, Translation,
-                         ::testing::Values(
-                             // "plus" and "minus" are how German children say the operations; "Version", "Minute" and
-                             // "Kind" (a child) are German too.
-                             Language{"de",
-                                      {QStringLiteral("plus"), QStringLiteral("minus"), QStringLiteral("version"),
-                                       QStringLiteral("system"), QStringLiteral("minute"), QStringLiteral("kind")}},
-                             // French words spelt as English ones: "place", "message", "tu passes", "minutes".
-                             Language{"fr",
-                                      {QStringLiteral("plus"), QStringLiteral("version"), QStringLiteral("page"),
-                                       QStringLiteral("place"), QStringLiteral("message"), QStringLiteral("passes"),
-                                       QStringLiteral("minutes"), QStringLiteral("minute")}},
-                             Language{"es", {}},
-                             // Brazilian keyboards print "Enter" and "Num Lock" on their keys.
-                             Language{"pt_BR", {QStringLiteral("enter"), QStringLiteral("lock")}},
-                             // Italian says "file" for a file; "come" is its "how", "per" its "for" and "times".
-                             Language{"it", {QStringLiteral("file"), QStringLiteral("come"), QStringLiteral("per")}}),
-                         languageName);
+INSTANTIATE_TEST_SUITE_P(
+    Shipped, Translation,
+    ::testing::Values(
+        // "plus" and "minus" are how German children say the operations; "Version", "Minute",
+        // "Server" and "Kind" (a child) are German too.
+        Language{"de",
+                 {QStringLiteral("plus"), QStringLiteral("minus"), QStringLiteral("version"), QStringLiteral("system"),
+                  QStringLiteral("minute"), QStringLiteral("kind"), QStringLiteral("server")}},
+        // French words spelt as English ones: "place", "message", "tu passes", "minutes".
+        Language{"fr",
+                 {QStringLiteral("plus"), QStringLiteral("version"), QStringLiteral("page"), QStringLiteral("place"),
+                  QStringLiteral("message"), QStringLiteral("passes"), QStringLiteral("minutes"), QStringLiteral("minute")}},
+        Language{"es", {}},
+        // Brazilian keyboards print "Enter" and "Num Lock" on their keys.
+        Language{"pt_BR", {QStringLiteral("enter"), QStringLiteral("lock")}},
+        // Italian says "file" for a file and "server" for a server; "come" is its "how",
+        // "per" its "for" and "times".
+        Language{"it", {QStringLiteral("file"), QStringLiteral("come"), QStringLiteral("per"), QStringLiteral("server")}}),
+    languageName);
 
 // Every translation in the tree is one of those checked above.
 TEST(Translations, everyShippedLanguageIsChecked)

@@ -712,6 +712,42 @@
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
         <translation>Das Fortschrittsfenster konnte nicht geladen werden. Die Übungen laufen wie bisher und werden weiterhin alle gespeichert.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Klasse</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of %1? This cannot be undone.</source>
+        <translation>Alle gespeicherten Übungen von %1 vergessen? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>K&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>Whole school</source>
+        <translation>Ganze Schule</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Klasse</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Alle Schüler</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached: %1</source>
+        <translation>Der Server der Schule ist nicht erreichbar: %1</translation>
+    </message>
+    <message>
+        <source>Records waiting to be sent: %1</source>
+        <translation>Noch nicht gesendete Einträge: %1</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -866,6 +902,42 @@ Ohne eine dieser Optionen öffnet das Programm seine Fenster.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Zeigt die Versionsinformationen an.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>unerwartete Angabe: %1</translation>
+    </message>
+    <message>
+        <source>give either --school-setup or --import-pupils FILE.csv</source>
+        <translation>entweder --school-setup oder --import-pupils DATEI.csv angeben</translation>
+    </message>
+    <message>
+        <source>--service NAME is needed: the PostgreSQL service to connect with</source>
+        <translation>--service DIENST fehlt: der PostgreSQL-Dienst für die Verbindung</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is at version %3 already; nothing changed
+</source>
+        <translation>%1: die Schuldatenbank (Dienst %2) hat schon Version %3; nichts geändert
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is set up at version %3
+</source>
+        <translation>%1: die Schuldatenbank (Dienst %2) ist mit Version %3 eingerichtet
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is migrated from version %3 to %4, its records kept
+</source>
+        <translation>%1: die Schuldatenbank (Dienst %2) ist von Version %3 auf %4 umgestellt, ihre Einträge bleiben erhalten
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 new pupils added from %3 (%4 listed)
+</source>
+        <translation>%1: %2 neue Schüler aus %3 hinzugefügt (%4 aufgeführt)
+</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,42 @@
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
         <translation>No se pudo cargar la ventana de progreso. Los ejercicios funcionan como antes y siguen registrando cada prueba.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(ninguna)</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Clase</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of %1? This cannot be undone.</source>
+        <translation>¿Olvidar todas las pruebas guardadas de %1? No se puede deshacer.</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>C&amp;lase:</translation>
+    </message>
+    <message>
+        <source>Whole school</source>
+        <translation>Toda la escuela</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Clase</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Todos los alumnos</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached: %1</source>
+        <translation>No se puede conectar con el servidor de la escuela: %1</translation>
+    </message>
+    <message>
+        <source>Records waiting to be sent: %1</source>
+        <translation>Resultados aún sin enviar: %1</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -866,6 +902,42 @@ Sin ninguna de estas opciones, el programa abre sus ventanas.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Muestra la información de la versión.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>give either --school-setup or --import-pupils FILE.csv</source>
+        <translation>indique --school-setup o --import-pupils ARCHIVO.csv</translation>
+    </message>
+    <message>
+        <source>--service NAME is needed: the PostgreSQL service to connect with</source>
+        <translation>falta --service NOMBRE: el servicio de PostgreSQL con el que conectarse</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is at version %3 already; nothing changed
+</source>
+        <translation>%1: la base de datos de la escuela (servicio %2) ya está en la versión %3; no se cambió nada
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is set up at version %3
+</source>
+        <translation>%1: la base de datos de la escuela (servicio %2) está preparada en la versión %3
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is migrated from version %3 to %4, its records kept
+</source>
+        <translation>%1: la base de datos de la escuela (servicio %2) pasó de la versión %3 a la %4, con sus resultados
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 new pupils added from %3 (%4 listed)
+</source>
+        <translation>%1: %2 alumnos nuevos añadidos desde %3 (%4 en la lista)
+</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,42 @@
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
         <translation>La fenêtre des progrès n'a pas pu être chargée. Les exercices fonctionnent comme avant et sont toujours tous enregistrés.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of %1? This cannot be undone.</source>
+        <translation>Oublier tous les exercices enregistrés de %1 ? On ne pourra pas revenir en arrière.</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>C&amp;lasse :</translation>
+    </message>
+    <message>
+        <source>Whole school</source>
+        <translation>Toute l’école</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Tous les élèves</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached: %1</source>
+        <translation>Le serveur de l’école est injoignable : %1</translation>
+    </message>
+    <message>
+        <source>Records waiting to be sent: %1</source>
+        <translation>Résultats en attente d’envoi : %1</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -866,6 +902,42 @@ Sans aucun de ces paramètres, le programme ouvre ses fenêtres.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Affiche les informations de version.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>paramètre inattendu : %1</translation>
+    </message>
+    <message>
+        <source>give either --school-setup or --import-pupils FILE.csv</source>
+        <translation>indiquez soit --school-setup, soit --import-pupils FICHIER.csv</translation>
+    </message>
+    <message>
+        <source>--service NAME is needed: the PostgreSQL service to connect with</source>
+        <translation>--service NOM est nécessaire : la connexion PostgreSQL à utiliser</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is at version %3 already; nothing changed
+</source>
+        <translation>%1 : la base de l’école (connexion %2) est déjà en version %3 ; rien n’a changé
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is set up at version %3
+</source>
+        <translation>%1 : la base de l’école (connexion %2) est installée en version %3
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is migrated from version %3 to %4, its records kept
+</source>
+        <translation>%1 : la base de l’école (connexion %2) est passée de la version %3 à %4, ses résultats conservés
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 new pupils added from %3 (%4 listed)
+</source>
+        <translation>%1 : %2 nouveaux élèves ajoutés depuis %3 (%4 dans la liste)
+</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,42 @@
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
         <translation>Non è stato possibile caricare la finestra dei progressi. Gli esercizi funzionano come prima e ogni prova viene ancora salvata.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nessuna)</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Classe</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of %1? This cannot be undone.</source>
+        <translation>Dimenticare tutte le prove salvate di %1? Non si può annullare.</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>C&amp;lasse:</translation>
+    </message>
+    <message>
+        <source>Whole school</source>
+        <translation>Tutta la scuola</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Classe</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Tutti gli alunni</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached: %1</source>
+        <translation>Il server della scuola non è raggiungibile: %1</translation>
+    </message>
+    <message>
+        <source>Records waiting to be sent: %1</source>
+        <translation>Risultati in attesa di invio: %1</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -866,6 +902,42 @@ Senza nessuna di queste opzioni il programma apre le sue finestre.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Mostra le informazioni sulla versione.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argomento inatteso: %1</translation>
+    </message>
+    <message>
+        <source>give either --school-setup or --import-pupils FILE.csv</source>
+        <translation>indicare --school-setup oppure --import-pupils FILE.csv</translation>
+    </message>
+    <message>
+        <source>--service NAME is needed: the PostgreSQL service to connect with</source>
+        <translation>serve --service NOME: il servizio PostgreSQL a cui collegarsi</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is at version %3 already; nothing changed
+</source>
+        <translation>%1: la base di dati della scuola (servizio %2) è già alla versione %3; nulla è cambiato
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is set up at version %3
+</source>
+        <translation>%1: la base di dati della scuola (servizio %2) è predisposta alla versione %3
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is migrated from version %3 to %4, its records kept
+</source>
+        <translation>%1: la base di dati della scuola (servizio %2) è passata dalla versione %3 alla %4, risultati conservati
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 new pupils added from %3 (%4 listed)
+</source>
+        <translation>%1: %2 nuovi alunni aggiunti da %3 (%4 in elenco)
+</translation>
     </message>
 </context>
 <context>

@@ -712,6 +712,42 @@
         <source>The Progress window could not be loaded. The drills work as before and still record every test.</source>
         <translation>Não foi possível carregar a janela de progresso. Os exercícios funcionam como antes e continuam registrando cada teste.</translation>
     </message>
+    <message>
+        <source>(none)</source>
+        <translation>(nenhuma)</translation>
+    </message>
+    <message>
+        <source>&amp;Class</source>
+        <translation>&amp;Turma</translation>
+    </message>
+    <message>
+        <source>Forget every recorded test of %1? This cannot be undone.</source>
+        <translation>Esquecer todos os testes salvos de %1? Não dá para desfazer.</translation>
+    </message>
+    <message>
+        <source>C&amp;lass:</source>
+        <translation>T&amp;urma:</translation>
+    </message>
+    <message>
+        <source>Whole school</source>
+        <translation>Escola inteira</translation>
+    </message>
+    <message>
+        <source>Class</source>
+        <translation>Turma</translation>
+    </message>
+    <message>
+        <source>All pupils</source>
+        <translation>Todos os alunos</translation>
+    </message>
+    <message>
+        <source>The school&apos;s server cannot be reached: %1</source>
+        <translation>Não foi possível alcançar o servidor da escola: %1</translation>
+    </message>
+    <message>
+        <source>Records waiting to be sent: %1</source>
+        <translation>Resultados esperando para enviar: %1</translation>
+    </message>
 </context>
 <context>
     <name>QLineEdit</name>
@@ -866,6 +902,42 @@ Sem nenhuma destas opções, o programa abre suas janelas.</translation>
     <message>
         <source>Displays version information.</source>
         <translation>Mostra as informações da versão.</translation>
+    </message>
+    <message>
+        <source>unexpected argument: %1</source>
+        <translation>argumento inesperado: %1</translation>
+    </message>
+    <message>
+        <source>give either --school-setup or --import-pupils FILE.csv</source>
+        <translation>informe --school-setup ou --import-pupils ARQUIVO.csv</translation>
+    </message>
+    <message>
+        <source>--service NAME is needed: the PostgreSQL service to connect with</source>
+        <translation>falta --service NOME: o serviço PostgreSQL para conectar</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is at version %3 already; nothing changed
+</source>
+        <translation>%1: o banco de dados da escola (serviço %2) já está na versão %3; nada mudou
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is set up at version %3
+</source>
+        <translation>%1: o banco de dados da escola (serviço %2) está configurado na versão %3
+</translation>
+    </message>
+    <message>
+        <source>%1: the school database (service %2) is migrated from version %3 to %4, its records kept
+</source>
+        <translation>%1: o banco de dados da escola (serviço %2) passou da versão %3 para a %4, com os resultados mantidos
+</translation>
+    </message>
+    <message>
+        <source>%1: %2 new pupils added from %3 (%4 listed)
+</source>
+        <translation>%1: %2 alunos novos adicionados de %3 (%4 na lista)
+</translation>
     </message>
 </context>
 <context>
