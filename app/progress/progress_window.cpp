@@ -98,6 +98,11 @@ void fillChart(QChart* chart, const std::vector<TypeSeries>& all, bool percent)
     // A single day still shows as a span, not as one line.
     time->setRange(QDateTime::fromMSecsSinceEpoch(first - kDayMs / 2), QDateTime::fromMSecsSinceEpoch(last + kDayMs / 2));
     values->setRange(0, percent ? 100 : std::ceil(top));
+    if (!percent) {
+        // Speeds are small numbers: whole steps of 2.5 or 0.25 would print rounded, two ticks alike.
+        values->applyNiceNumbers();
+        values->setLabelFormat(QStringLiteral("%g"));
+    }
 }
 
 } // namespace

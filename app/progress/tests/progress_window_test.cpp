@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -121,6 +122,33 @@ TEST_F(ProgressWindowTest, chartsTablesAndSummaryFollowChildAndPeriod)
     EXPECT_EQ(window.percentChart()->series().size(), 2);
     EXPECT_EQ(points(window.percentChart(), QStringLiteral("Addition")),
               (std::vector<QPointF>{{double(now - 3 * kDayMs), 80.0}}));
+}
+
+// Each label of a chart's value axis reads as the value at its tick, so no two read alike.
+TEST_F(ProgressWindowTest, valueAxisLabelsReadAsTheirTicks)
+{
+    service->addProfile(QStringLiteral("Nobody"));
+    ProgressWindow window(*service);
+    window.setPeriodDays(0);
+    // Child 1's speeds reach 10 a minute; nobody's chart is empty.
+    for (const QString& child : {QStringLiteral("Child 1"), QStringLiteral("Nobody")}) {
+        window.setChild(child);
+        for (QChart* chart : {window.percentChart(), window.speedChart()}) {
+            const QList<QAbstractAxis*> axes = chart->axes(Qt::Vertical);
+            ASSERT_EQ(axes.size(), 1);
+            const auto* axis = qobject_cast<QValueAxis*>(axes.front());
+            ASSERT_NE(axis, nullptr);
+            ASSERT_GE(axis->tickCount(), 2);
+            QStringList labels;
+            for (int i = 0; i < axis->tickCount(); ++i) {
+                const double tick = axis->min() + i * (axis->max() - axis->min()) / (axis->tickCount() - 1);
+                const QString label = QString::asprintf(axis->labelFormat().toLatin1().constData(), tick);
+                EXPECT_NEAR(label.toDouble(), tick, 1e-9) << child.toStdString() << " " << label.toStdString();
+                labels << label;
+            }
+            EXPECT_EQ(labels.removeDuplicates(), 0) << child.toStdString() << " " << labels.join(u' ').toStdString();
+        }
+    }
 }
 
 TEST_F(ProgressWindowTest, testsTableSortsByNumbersNotText)
