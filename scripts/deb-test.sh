@@ -52,7 +52,9 @@ expect_runs_with() {
   local lib=$1; shift
   local log; log=$(mktemp -d)
   local rc=0
-  LD_DEBUG=files LD_DEBUG_OUTPUT="$log/ld" "${wrap[@]}" timeout -s TERM "$run_seconds" "$@" >"$log/out" 2>"$log/err" || rc=$?
+  # Only the program is traced: a wrapper's X server and its helpers would go on writing into the
+  # folder after the program stopped.
+  "${wrap[@]}" env LD_DEBUG=files LD_DEBUG_OUTPUT="$log/ld" timeout -s TERM "$run_seconds" "$@" >"$log/out" 2>"$log/err" || rc=$?
   if [ "$rc" -ne 124 ]; then
     cat "$log/out" "$log/err" >&2
     fail "$* ended by itself (exit $rc) instead of running"
