@@ -152,15 +152,19 @@ bool Outbox::open(bool fullCheck)
     bool damaged = false;
     if (openOnce(fullCheck, &damaged))
         return true;
+    // Nothing half-open stays behind: the next try starts a connection of its own.
+    close();
     if (!damaged)
         return false;
-    close();
     QString why;
     if (!makeSqliteDialect()->moveAside(m_location, &m_movedAside, &why)) {
         m_error = QStringLiteral("the outbox is damaged: ") + why;
         return false;
     }
-    return openOnce(false, &damaged);
+    if (openOnce(false, &damaged))
+        return true;
+    close();
+    return false;
 }
 
 bool Outbox::openOnce(bool fullCheck, bool* damaged)

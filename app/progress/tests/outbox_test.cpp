@@ -143,6 +143,21 @@ TEST_F(OutboxTest, keepsEachRecordOnceAndGivesThemOldestFirstAcrossAReopen)
     EXPECT_EQ(again.count(), 2);
 }
 
+// A failed open keeps nothing half-open: retries must not pile up connections or warn about them.
+TEST_F(OutboxTest, aFailedOpenLeavesNoConnectionBehind)
+{
+    // The file opens, but its journal cannot be made: a folder stands where it belongs.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("outbox.sqlite-wal")));
+    const std::string before = QSqlDatabase::connectionNames().join(u',').toStdString();
+    Outbox outbox(file());
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        EXPECT_FALSE(outbox.open());
+        EXPECT_FALSE(outbox.error().isEmpty());
+        EXPECT_EQ(QSqlDatabase::connectionNames().join(u',').toStdString(), before) << "attempt " << attempt;
+    }
+    EXPECT_TRUE(outbox.movedAside().isEmpty()) << "a missing journal is no damaged file";
+}
+
 TEST_F(OutboxTest, aDamagedFileIsMovedAsideAndANewOneStarted)
 {
     {
