@@ -335,7 +335,10 @@ std::string QtControl::typeName() const
 {
     if (!m_object)
         return "Nothing";
-    return typeNameOf(m_object.data());
+    // Asked for every control at every step of a pass; worked out once, as the kind is.
+    if (!m_typeName)
+        m_typeName = typeNameOf(m_object.data());
+    return *m_typeName;
 }
 
 bool QtControl::lacksMember(std::string_view member) const

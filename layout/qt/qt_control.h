@@ -48,6 +48,7 @@ private:
     QPointer<QObject> m_object;
     const void* m_identity;
     mutable std::optional<Kind> m_kind;
+    mutable std::optional<std::string> m_typeName;
 };
 
 } // namespace kelvane::qt
