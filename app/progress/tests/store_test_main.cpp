@@ -1,3 +1,4 @@
+#include "private_preferences.h"
 #include "school_server.h"
 #include "store_children.h"
 
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     const int child = zorvix::progress::testing::runChild(QCoreApplication::arguments());
     if (child >= 0)
         return child;
+    const auto preferences = zorvix::testing::usePrivatePreferences();
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     zorvix::progress::testing::stopSchoolServer();
