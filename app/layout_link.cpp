@@ -85,6 +85,8 @@ constexpr kelvane::StoredProperty kStoredProperties[] = {{"designwidth", 1024},
 
 } // namespace
 
+void loadLayoutControl() { (void)library(); }
+
 void attachLayoutControl(QWidget& window)
 {
     const Library& lib = library();

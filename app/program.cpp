@@ -3,6 +3,7 @@
 #include "card/card_window.h"
 #include "common/number.h"
 #include "common/qt/svg_picture.h"
+#include "common/qt/twips.h"
 #include "common/random_source.h"
 #include "layout_link.h"
 #include "progress/progress_record.h"
@@ -145,6 +146,7 @@ void Program::languageChanged()
 Program& startProgram()
 {
     auto& slot = programSlot();
+    readFontsAhead();
     if (!slot) {
         loadSetupResources();
         QCoreApplication::setApplicationName(QString::fromUtf8(programTitle));
@@ -157,8 +159,10 @@ Program& startProgram()
         }();
         (void)cleanupRegistered;
         slot = std::make_unique<Program>();
+        loadLayoutControl();
     }
     slot->showSetup();
+    waitForFontsRead();
     // A school computer sends what waits in its outbox at every start, off the GUI thread.
     if (progress::readSchoolConfig())
         slot->progress()->startSending();

@@ -220,8 +220,9 @@ SetupWindow::SetupWindow(Shell& shell, QWidget* parent)
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
     setBackground(m_client, background);
-    buildControls();
+    // Menus first: they measure no text, so they are built while the fonts are still being read.
     buildMenus();
+    buildControls();
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
+#include <thread>
 
 namespace zorvix {
 
@@ -33,6 +34,42 @@ void placeTwips(QWidget* widget, double left, double top, double width, double h
     widget->setGeometry(twipsRect(left, top, width, height));
 }
 
+namespace {
+
+QString chooseFamily(const QString& family)
+{
+    const QStringList installed = QFontDatabase::families();
+    if (installed.contains(family, Qt::CaseInsensitive))
+        return family;
+    for (const char* standIn : {"DejaVu Sans", "Liberation Sans"})
+        if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive))
+            return QLatin1String(standIn);
+    return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+}
+
+std::thread& fontReader()
+{
+    static std::thread reader;
+    return reader;
+}
+
+} // namespace
+
+void readFontsAhead()
+{
+    static bool started = false;
+    if (started || !QGuiApplication::instance())
+        return;
+    started = true;
+    fontReader() = std::thread([] { QFontDatabase::families(); });
+}
+
+void waitForFontsRead()
+{
+    if (fontReader().joinable())
+        fontReader().join();
+}
+
 QString layoutFamily(const QString& family)
 {
     // Asked for every control of every window; the installed families do not change while
@@ -40,16 +77,7 @@ QString layoutFamily(const QString& family)
     static QHash<QString, QString> chosen;
     if (const auto found = chosen.constFind(family); found != chosen.constEnd())
         return *found;
-    const QStringList installed = QFontDatabase::families();
-    QString face = family;
-    if (!installed.contains(family, Qt::CaseInsensitive)) {
-        face = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
-        for (const char* standIn : {"DejaVu Sans", "Liberation Sans"})
-            if (installed.contains(QLatin1String(standIn), Qt::CaseInsensitive)) {
-                face = QLatin1String(standIn);
-                break;
-            }
-    }
+    const QString face = chooseFamily(family);
     chosen.insert(family, face);
     return face;
 }

@@ -18,6 +18,12 @@ void placeTwips(QWidget* widget, double left, double top, double width, double h
 // Verdana are rarely installed on Linux). A font names one real family: a list of candidates
 // costs a font search per candidate for every new size, and the layout control makes many.
 QString layoutFamily(const QString& family);
+// Reading the installed fonts is the longest single step of start-up. This starts it on a second
+// thread while the first window is built from what needs no font; the first control to measure a
+// text waits for it. Only the font list is read there: fonts made on that thread would hold the
+// font list's lock and be of no use to this one.
+void readFontsAhead();
+void waitForFontsRead();
 // A font of the stored layout, in layoutFamily(family).
 QFont layoutFont(const QString& family, double points, bool bold = false);
 
