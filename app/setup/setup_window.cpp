@@ -255,11 +255,6 @@ void SetupWindow::buildControls()
 {
     QWidget* c = m_client;
 
-    // The banner's subtitle is lettering too: each translation has its own banner.
-    auto* image = new SvgPicture(i18n::localizedResource(QStringLiteral(":/setup/banner.svg")), c);
-    image->setObjectName(QStringLiteral("Image1"));
-    placeTwips(image, 3240, 1200, 8820, 1275);
-
     QGroupBox* frame1 = makeFrame(c, "Frame1", QT_TRANSLATE_NOOP("Form1", "TYPE OF TEST"), {2400, 2760, 3825, 2295});
     m_testType = makeOptions(frame1, "TEST_TYPE",
                              {QT_TRANSLATE_NOOP("Form1", "ADD"), QT_TRANSLATE_NOOP("Form1", "SUBTRACT"),
@@ -324,8 +319,17 @@ void SetupWindow::buildControls()
     web->setFont(layoutFont(QStringLiteral("Verdana"), 12));
     setForeground(web, captionColour);
     // A 12-point line is taller than the stored 255 twips; grow downwards only, where nothing lies.
-    if (web->height() < web->sizeHint().height())
-        web->resize(web->width(), web->sizeHint().height());
+    // Sans faces space their lines at most 1.25 em apart, so that much room needs no measuring
+    // (measuring would load a font at a size the layout control then scales away).
+    constexpr double webLineTwips = 12 * 20 * 1.25;
+    web->resize(web->width(), std::max(web->height(), twipsToPixels(webLineTwips)));
+
+    // The banner's subtitle is lettering too: each translation has its own banner. Made last, it
+    // is painted last, which gives its worker thread the rest of the window's paint to draw in.
+    auto* image = new SvgPicture(i18n::localizedResource(QStringLiteral(":/setup/banner.svg")), c);
+    image->setObjectName(QStringLiteral("Image1"));
+    image->setDrawnAhead(true);
+    placeTwips(image, 3240, 1200, 8820, 1275);
 
     // The boxes carry no caption of their own; a screen reader names them by the caption beside
     // them (the label relation on Linux, the name elsewhere).

@@ -3,6 +3,7 @@
 #include <QIconEngine>
 #include <QPainter>
 #include <QPixmap>
+#include <QResizeEvent>
 #include <QSvgRenderer>
 
 #include <memory>
@@ -48,29 +49,92 @@ private:
 
 QIcon svgIcon(const QString& resource) { return QIcon(new SvgIconEngine(resource)); }
 
+namespace {
+
+QImage drawFrame(QSvgRenderer& renderer, QSize size, qreal ratio)
+{
+    QImage frame(size * ratio, QImage::Format_ARGB32_Premultiplied);
+    frame.setDevicePixelRatio(ratio);
+    frame.fill(Qt::transparent);
+    if (renderer.isValid()) {
+        QPainter painter(&frame);
+        renderer.render(&painter, QRectF(QPointF(), QSizeF(size)));
+    }
+    return frame;
+}
+
+} // namespace
+
 SvgPicture::SvgPicture(const QString& resource, QWidget* parent)
     : QWidget(parent)
-    , m_renderer(new QSvgRenderer(this))
+    , m_resource(resource)
 {
     setProperty("kind", QStringLiteral("image"));
     setProperty("Stretch", true);
-    setResource(resource);
 }
 
-SvgPicture::~SvgPicture() = default;
+SvgPicture::~SvgPicture()
+{
+    if (m_ahead.valid())
+        m_ahead.wait();
+}
 
 void SvgPicture::setResource(const QString& resource)
 {
     m_resource = resource;
-    m_renderer->load(resource);
+    if (m_renderer)
+        m_renderer->load(resource);
+    m_frame = QImage();
+    if (m_ahead.valid())
+        m_ahead.get(); // drawn from the old resource
     update();
+}
+
+QSvgRenderer* SvgPicture::renderer()
+{
+    if (!m_renderer)
+        m_renderer = std::make_unique<QSvgRenderer>(m_resource);
+    return m_renderer.get();
+}
+
+void SvgPicture::resizeEvent(QResizeEvent* event)
+{
+    m_frame = QImage();
+    // Only when the layout moves it from the size it was built at, as the window shows: a resize
+    // later (a user dragging the window's edge) should not start a thread each time.
+    if (!m_drawnAhead || m_painted || !window()->isVisible() || !event->oldSize().isValid() || size().isEmpty())
+        return;
+    if (m_ahead.valid())
+        m_ahead.wait();
+    m_aheadSize = size();
+    m_ahead = std::async(std::launch::async, [resource = m_resource, size = size(), ratio = devicePixelRatioF()] {
+        QSvgRenderer renderer(resource);
+        return drawFrame(renderer, size, ratio);
+    });
+}
+
+QImage SvgPicture::takeFrame()
+{
+    if (m_ahead.valid()) {
+        QImage ahead = m_ahead.get();
+        if (m_aheadSize == size() && qFuzzyCompare(ahead.devicePixelRatio(), devicePixelRatioF()))
+            return ahead;
+    }
+    return drawFrame(*renderer(), size(), devicePixelRatioF());
 }
 
 void SvgPicture::paintEvent(QPaintEvent*)
 {
+    m_painted = true;
     QPainter painter(this);
-    if (m_renderer->isValid())
-        m_renderer->render(&painter, QRectF(rect()));
+    if (!m_drawnAhead) {
+        if (renderer()->isValid())
+            renderer()->render(&painter, QRectF(rect()));
+        return;
+    }
+    if (m_frame.isNull())
+        m_frame = takeFrame();
+    painter.drawImage(QPointF(), m_frame);
 }
 
 } // namespace zorvix
