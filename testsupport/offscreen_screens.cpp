@@ -1,4 +1,5 @@
 #include "offscreen_screens.h"
+#include "private_preferences.h"
 
 #include <QApplication>
 #include <QDir>
@@ -16,6 +17,7 @@ int runTestsOnScreens(int argc, char** argv, const char* screensJson)
         file.write(QByteArray(R"({"screens": )") + screensJson + "}");
     }
     qputenv("QT_QPA_PLATFORM", QByteArray("offscreen:configfile=") + config.toLocal8Bit());
+    const auto preferences = zorvix::testing::usePrivatePreferences();
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
