@@ -1,12 +1,10 @@
 #include "progress_window_loader.h"
 
+#include "common/qt/module_loader.h"
 #include "i18n/translation.h"
 #include "progress_window_module.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QStringList>
 #include <QWidget>
@@ -34,55 +32,26 @@ Module& module()
     return m;
 }
 
-// Where the module may be, in order: beside the program (a relocated build), the install
-// layout's folder for the program's own libraries, then the build tree it was built in.
 QStringList candidates()
 {
     if (!module().onlyFile.isEmpty())
         return {module().onlyFile};
-    QStringList files;
-    const QString programDir = QCoreApplication::applicationDirPath();
-    if (!programDir.isEmpty()) {
-        const QDir dir(programDir);
-        files << dir.filePath(QStringLiteral(ZORVIX_PROGRESS_MODULE_NAME))
-              << QDir::cleanPath(
-                     dir.filePath(QStringLiteral(ZORVIX_PROGRESS_MODULE_RELATIVE_DIR "/" ZORVIX_PROGRESS_MODULE_NAME)));
-    }
-    files << QStringLiteral(ZORVIX_PROGRESS_MODULE_BUILD_FILE);
-    return files;
+    return moduleCandidates(QStringLiteral(ZORVIX_PROGRESS_MODULE_NAME), QStringLiteral(ZORVIX_PROGRESS_MODULE_RELATIVE_DIR),
+                            QStringLiteral(ZORVIX_PROGRESS_MODULE_BUILD_FILE));
 }
 
-// Loaded once and kept: the windows it makes hold pointers into it, so it is never unloaded.
 Module& loaded()
 {
     Module& m = module();
     if (m.tried)
         return m;
     m.tried = true;
-    QStringList problems;
-    for (const QString& file : candidates()) {
-        if (!QFileInfo::exists(file)) {
-            problems << file + QStringLiteral(": no such file");
-            continue;
-        }
-        QLibrary library(file);
-        library.setLoadHints(QLibrary::ResolveAllSymbolsHint);
-        if (!library.load()) {
-            problems << library.errorString();
-            continue;
-        }
-        const auto create = reinterpret_cast<ProgressWindowCreateFn>(library.resolve(kProgressWindowCreate));
-        const auto reload = reinterpret_cast<ProgressWindowReloadFn>(library.resolve(kProgressWindowReload));
-        if (!create || !reload) {
-            problems << file + QStringLiteral(": not a Progress window module of this version");
-            continue;
-        }
-        m.create = create;
-        m.reload = reload;
-        m.problem.clear();
-        return m;
+    QFunctionPointer create = nullptr;
+    QFunctionPointer reload = nullptr;
+    if (loadModule(candidates(), {{kProgressWindowCreate, &create}, {kProgressWindowReload, &reload}}, m.problem)) {
+        m.create = reinterpret_cast<ProgressWindowCreateFn>(create);
+        m.reload = reinterpret_cast<ProgressWindowReloadFn>(reload);
     }
-    m.problem = problems.join(QStringLiteral("; "));
     return m;
 }
 
