@@ -81,6 +81,7 @@ do_contents() {
     "./$libdir/libkelvaneucp.so.1"
     "./$libdir/libkelvaneucp.so"
     "./$libdir/zorvix/zorvix_progress_window.so"
+    "./$libdir/zorvix/zorvix_printing.so"
     ./usr/include/kelvaneuc/kelvaneuc.h
     ./usr/include/kelvaneuc/kelvaneucwidget.h
     ./usr/include/kelvaneuc/component.h

@@ -1,5 +1,5 @@
 // What the start-up loads: the setup screen must come up without the libraries only the
-// Progress window needs, which slow every start of the program down.
+// Progress window or printing needs, which slow every start of the program down.
 #include <QProcess>
 #include <QStringList>
 
@@ -26,14 +26,15 @@ bool anyNamed(const QStringList& paths, const char* name)
     return false;
 }
 
-TEST(StartUp, loadsTheLayoutControlButNotTheChartsOrOpenGL)
+TEST(StartUp, loadsTheLayoutControlButNotTheChartsOpenGLOrPrinting)
 {
     const QStringList loaded = loadedAtStartUp();
     ASSERT_FALSE(loaded.isEmpty());
     // The listing is the real one: what the setup screen needs is in it.
     EXPECT_TRUE(anyNamed(loaded, "libQt6Widgets.so")) << loaded.join(QLatin1Char(' ')).toStdString();
     EXPECT_TRUE(anyNamed(loaded, "libkelvaneucp.so")) << loaded.join(QLatin1Char(' ')).toStdString();
-    for (const char* unwanted : {"libQt6Charts.so", "libQt6OpenGL.so", "libQt6OpenGLWidgets.so", "zorvix_progress_window"})
+    for (const char* unwanted : {"libQt6Charts.so", "libQt6OpenGL.so", "libQt6OpenGLWidgets.so", "zorvix_progress_window",
+                                 "libQt6PrintSupport.so", "zorvix_printing"})
         EXPECT_FALSE(anyNamed(loaded, unwanted)) << unwanted << " is loaded at start-up";
 }
 

@@ -3,22 +3,24 @@
 #include <algorithm>
 
 #include "common/qt/caption_fit.h"
+#include "common/qt/module_loader.h"
 #include "common/qt/twips.h"
 #include "i18n/translation.h"
 #include "page_painter.h"
 #include "page_panel.h"
+#include "printing_module.h"
 #include "settings/shell.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMessageBox>
-#include <QPageSize>
 #include <QPainter>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPrinter> // for deleting one: its destructor is virtual, so none of Qt's printing is linked
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <cstdio>
 
 namespace zorvix {
 
@@ -28,6 +30,43 @@ const char* const kCaption = QT_TRANSLATE_NOOP("Form4", "www.zorvix.example");
 const char* const kPrinterMessage = QT_TRANSLATE_NOOP("Form4", "Printer is not available");
 
 QString trPrinted(const char* english) { return i18n::text(i18n::kPrinted, QString::fromUtf8(english)); }
+
+struct Printing {
+    DefaultPrinterFn defaultPrinter = nullptr;
+    PrintLetterPageFn printLetterPage = nullptr;
+};
+
+// Qt's printing support comes with the printing module, loaded the first time a page is printed.
+// Without it there is no printer: the window says so as it does when none is set up.
+const Printing& printing()
+{
+    static const Printing loaded = [] {
+        Printing p;
+        QFunctionPointer defaultPrinter = nullptr;
+        QFunctionPointer printLetterPage = nullptr;
+        QString problem;
+        if (loadModule(moduleCandidates(QStringLiteral(ZORVIX_PRINTING_MODULE_NAME),
+                                        QStringLiteral(ZORVIX_PRINTING_MODULE_RELATIVE_DIR),
+                                        QStringLiteral(ZORVIX_PRINTING_MODULE_BUILD_FILE)),
+                       {{kDefaultPrinterEntry, &defaultPrinter}, {kPrintLetterPageEntry, &printLetterPage}}, problem)) {
+            p.defaultPrinter = reinterpret_cast<DefaultPrinterFn>(defaultPrinter);
+            p.printLetterPage = reinterpret_cast<PrintLetterPageFn>(printLetterPage);
+        } else {
+            std::fprintf(stderr, "zorvix: printing is not available (%s)\n", qPrintable(problem));
+        }
+        return p;
+    }();
+    return loaded;
+}
+
+void paintPanelOnPage(QPainter& painter, int printerDpi, void* panel)
+{
+    const auto& page = *static_cast<const QWidget*>(panel);
+    // Panel pixels onto device pixels: the page panel is exactly the sheet of paper.
+    const double scale = printerDpi / static_cast<double>(page.logicalDpiX());
+    painter.scale(scale, scale);
+    paintPagePanel(painter, page);
+}
 
 QFont tahomaBold(double points) { return layoutFont(QStringLiteral("Tahoma"), points, true); }
 
@@ -84,10 +123,8 @@ void PrintedSheetWindow::setMessagePresenter(MessagePresenter presenter) { m_mes
 
 std::unique_ptr<QPrinter> PrintedSheetWindow::defaultPrinter()
 {
-    const QPrinterInfo info = QPrinterInfo::defaultPrinter();
-    if (info.isNull())
-        return nullptr;
-    return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
+    const Printing& module = printing();
+    return std::unique_ptr<QPrinter>(module.defaultPrinter ? module.defaultPrinter() : nullptr);
 }
 
 void PrintedSheetWindow::buildControls()
@@ -165,21 +202,10 @@ bool PrintedSheetWindow::printPage(PrintJob job)
 
     bool ok = false;
     std::unique_ptr<QPrinter> printer = m_printerFactory ? m_printerFactory() : nullptr;
-    if (printer && printer->isValid()) {
-        printer->setDocName(job == PrintJob::Worksheet ? QStringLiteral("Zorvix worksheet")
-                                                       : QStringLiteral("Zorvix answer key"));
-        // The panel is the whole sheet of paper, its own margins included.
-        printer->setFullPage(true);
-        printer->setPageSize(QPageSize(QPageSize::Letter));
-        QPainter painter;
-        if (painter.begin(printer.get())) {
-            // Panel pixels onto device pixels: the page panel is exactly the sheet of paper.
-            const double scale = printer->logicalDpiX() / static_cast<double>(m_picture1->logicalDpiX());
-            painter.scale(scale, scale);
-            paintPagePanel(painter, *m_picture1);
-            ok = painter.end();
-            ok = ok && printer->printerState() != QPrinter::Error && printer->printerState() != QPrinter::Aborted;
-        }
+    if (printer && printing().printLetterPage) {
+        const QString document =
+            job == PrintJob::Worksheet ? QStringLiteral("Zorvix worksheet") : QStringLiteral("Zorvix answer key");
+        ok = printing().printLetterPage(*printer, document, &paintPanelOnPage, static_cast<QWidget*>(m_picture1));
     }
     if (ok)
         ++m_pagesPrinted;
