@@ -1,3 +1,4 @@
+#include "common/qt/twips.h"
 #include "i18n/accessible_roles.h"
 #include "i18n/translation.h"
 #include "program.h"
@@ -18,6 +19,7 @@ int main(int argc, char** argv)
         return zorvix::schoolCommandMain(argc, argv);
     if (zorvix::worksheetCommandRequested(arguments))
         return zorvix::worksheetCommandMain(argc, argv);
+    zorvix::startReadingFonts();
     QApplication app(argc, argv);
     QCommandLineParser parser;
     zorvix::i18n::addLanguageOption(parser);

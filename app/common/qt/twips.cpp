@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QWidget>
 #include <cmath>
+#include <dlfcn.h>
 #include <thread>
 
 namespace zorvix {
@@ -47,13 +48,35 @@ QString chooseFamily(const QString& family)
     return QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
 }
 
+// Joined at the latest as the program ends: a thread left joinable there would end the program.
+struct FontReader {
+    std::thread thread;
+    ~FontReader()
+    {
+        if (thread.joinable())
+            thread.join();
+    }
+};
+
 std::thread& fontReader()
 {
-    static std::thread reader;
-    return reader;
+    static FontReader reader;
+    return reader.thread;
 }
 
 } // namespace
+
+void startReadingFonts()
+{
+    if (fontReader().joinable() || QCoreApplication::instance())
+        return;
+    // Qt reads the fonts through fontconfig, already loaded with Qt; most of the time goes to
+    // fontconfig's own configuration, which needs no application object. Another font back end
+    // offers no FcInit, and then there is nothing to start early.
+    using FcInitFn = int (*)();
+    if (const auto fcInit = reinterpret_cast<FcInitFn>(dlsym(RTLD_DEFAULT, "FcInit")))
+        fontReader() = std::thread(fcInit);
+}
 
 void readFontsAhead()
 {
@@ -61,7 +84,11 @@ void readFontsAhead()
     if (started || !QGuiApplication::instance())
         return;
     started = true;
-    fontReader() = std::thread([] { QFontDatabase::families(); });
+    fontReader() = std::thread([configuration = std::move(fontReader())]() mutable {
+        if (configuration.joinable())
+            configuration.join();
+        QFontDatabase::families();
+    });
 }
 
 void waitForFontsRead()

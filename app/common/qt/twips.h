@@ -23,6 +23,8 @@ QString layoutFamily(const QString& family);
 // text waits for it. Only the font list is read there: fonts made on that thread would hold the
 // font list's lock and be of no use to this one.
 void readFontsAhead();
+// Called before the application object is made, starts the part of the reading that needs none.
+void startReadingFonts();
 void waitForFontsRead();
 // A font of the stored layout, in layoutFamily(family).
 QFont layoutFont(const QString& family, double points, bool bold = false);
