@@ -253,6 +253,9 @@ DrillSettings& SetupWindow::settings() { return m_shell.state().settings; }
 
 void SetupWindow::buildControls()
 {
+    // The controls measure their texts from here on. Were the font list still unread, this thread
+    // would read it again beside the one already reading it.
+    waitForFontsRead();
     QWidget* c = m_client;
 
     QGroupBox* frame1 = makeFrame(c, "Frame1", QT_TRANSLATE_NOOP("Form1", "TYPE OF TEST"), {2400, 2760, 3825, 2295});

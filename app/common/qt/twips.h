@@ -19,9 +19,9 @@ void placeTwips(QWidget* widget, double left, double top, double width, double h
 // costs a font search per candidate for every new size, and the layout control makes many.
 QString layoutFamily(const QString& family);
 // Reading the installed fonts is the longest single step of start-up. This starts it on a second
-// thread while the first window is built from what needs no font; the first control to measure a
-// text waits for it. Only the font list is read there: fonts made on that thread would hold the
-// font list's lock and be of no use to this one.
+// thread while the first window is built from what needs no font; the window waits for it before
+// its first control measures a text. Only the font list is read there: fonts made on that thread
+// would hold the font list's lock and be of no use to this one.
 void readFontsAhead();
 // Called before the application object is made, starts the part of the reading that needs none.
 void startReadingFonts();
