@@ -162,7 +162,6 @@ Program& startProgram()
         loadLayoutControl();
     }
     slot->showSetup();
-    waitForFontsRead();
     // A school computer sends what waits in its outbox at every start, off the GUI thread.
     if (progress::readSchoolConfig())
         slot->progress()->startSending();

@@ -28,3 +28,18 @@ function(zorvix_gtest name)
     NO_PRETTY_VALUES
     DISCOVERY_TIMEOUT 60)
 endfunction()
+
+# The program's modules: code it loads on first use (app/common/qt/module_loader.h), installed
+# in one folder of their own.
+set(ZORVIX_MODULE_DIR ${CMAKE_INSTALL_LIBDIR}/zorvix)
+
+# Tells the loader target where to find the module: <prefix>_NAME (its file name),
+# <prefix>_RELATIVE_DIR (its installed folder, relative to the program's) and <prefix>_BUILD_FILE.
+function(zorvix_module_finder loader prefix module)
+  file(RELATIVE_PATH relative ${CMAKE_INSTALL_FULL_BINDIR} ${CMAKE_INSTALL_FULL_LIBDIR}/zorvix)
+  target_compile_definitions(${loader} PRIVATE
+    ${prefix}_NAME="$<TARGET_FILE_NAME:${module}>"
+    ${prefix}_RELATIVE_DIR="${relative}"
+    ${prefix}_BUILD_FILE="$<TARGET_FILE:${module}>")
+  add_dependencies(${loader} ${module})
+endfunction()
